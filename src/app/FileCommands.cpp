@@ -1,0 +1,150 @@
+#include "app/FileCommands.h"
+
+#include "document/DocumentEditor.h"
+#include "document/DocumentFile.h"
+#include "document/frmTemplate.h"
+#include "platform/Prompter.h"
+
+#include <Qsci/qsciprinter.h>
+#include <QFileInfo>
+
+const QString FileCommands::kFilter = QStringLiteral(
+    "All Files (*.*)|*.*|"
+    "HTML Files (*.htm);(*.html);(*.shtml)|*.htm;*.html;*.shtml|"
+    "Text Files (*.txt)|*.txt|");
+
+namespace {
+constexpr int kHtmlFilter = 1;
+}
+
+void FileCommands::open()
+{
+    const std::optional<QString> path = workspace_.prompter().openFile(
+        workspace_.dialogParent(), {QStringLiteral("Open"), lastFileName_, kFilter, kHtmlFilter});
+    if (!path)
+        return;
+    lastFileName_ = *path;
+    QString error;
+    if (!openNamed(*path, true, &error))
+        workspace_.prompter().message(workspace_.dialogParent(),
+                                      {kProgramTitle, error, PromptIcon::Exclamation, PromptButtons::Ok});
+}
+
+frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QString* error)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const ReadResult read = readDocumentFile(fullPath);
+    if (!read.ok) {
+        if (error)
+            *error = read.error;
+        return nullptr;
+    }
+    frmTemplate* document = workspace_.newDocument();
+    document->loadContent(read.content);
+    document->setCaption(fullPath);
+    workspace_.documentLoaded(document);
+    document->setModified(false);
+    if (addToRecent)
+        workspace_.addRecentFile(fullPath);
+    return document;
+}
+
+bool FileCommands::writeDocument(frmTemplate* document, const QString& path)
+{
+    TextEncoding written = document->encoding();
+    const QByteArray bytes = bytesForSave(document->txtInput->textBytes(), document->encoding(),
+                                          document->lineBreak(), &written);
+    const QString reason = writeFileSafely(path, bytes);
+    if (!reason.isEmpty()) {
+        workspace_.prompter().message(
+            workspace_.dialogParent(),
+            {kProgramTitle,
+             QStringLiteral("The file \"%1\" could not be saved: %2.\rThe document keeps its changes.")
+                 .arg(path, reason),
+             PromptIcon::Exclamation, PromptButtons::Ok});
+        return false;
+    }
+    document->setEncoding(written);
+    return true;
+}
+
+SaveResult FileCommands::save(frmTemplate* document)
+{
+    if (!document)
+        return SaveResult::Cancelled;
+    if (document->caption().isEmpty())
+        return saveAs(document);
+    if (!writeDocument(document, document->caption()))
+        return SaveResult::Failed;
+    document->setModified(false);
+    return SaveResult::Saved;
+}
+
+SaveResult FileCommands::saveAs(frmTemplate* document)
+{
+    if (!document)
+        return SaveResult::Cancelled;
+    Prompter& prompter = workspace_.prompter();
+    QString path;
+    for (;;) {
+        const std::optional<QString> chosen = prompter.saveFile(
+            workspace_.dialogParent(), {QStringLiteral("Save As"), QString(), kFilter, kHtmlFilter});
+        if (!chosen)
+            return SaveResult::Cancelled;
+        path = QFileInfo(*chosen).absoluteFilePath();
+        lastFileName_ = path;
+        const QFileInfo info(path);
+        if (!info.exists() || info.size() == 0)
+            break;
+        const PromptAnswer answer = prompter.message(
+            workspace_.dialogParent(),
+            {QStringLiteral("Overwrite"), QStringLiteral("Overwrite File?"), PromptIcon::Question,
+             PromptButtons::YesNo});
+        if (answer == PromptAnswer::Yes)
+            break;
+    }
+    if (!writeDocument(document, path))
+        return SaveResult::Failed;
+    document->setModified(false);
+    document->setCaption(path);
+    workspace_.addRecentFile(path);
+    return SaveResult::Saved;
+}
+
+void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnly)
+{
+    printer.setWrapMode(QsciScintilla::WrapWord);
+    if (!selectionOnly || editor->selLength() == 0) {
+        printer.printRange(editor);
+        return;
+    }
+    // Print exactly the selected characters, in their colours, from a copy of them.
+    const long start = editor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long end = editor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND);
+    DocumentEditor copy;
+    copy.setBaseFont(editor->baseFont().family(), editor->baseFont().pointSize(), editor->baseFont().bold());
+    copy.setTextBytes(editor->textBytes().mid(start, end - start));
+    long runStart = start;
+    int runStyle = int(editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, start));
+    for (long p = start + 1; p <= end; ++p) {
+        const int style = p < end ? int(editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, p)) : -1;
+        if (style == runStyle)
+            continue;
+        copy.applyStyle(runStart - start, p - runStart, copy.styleFor(editor->styleFormat(runStyle)));
+        runStart = p;
+        runStyle = style;
+    }
+    printer.printRange(&copy);
+}
+
+void FileCommands::print(frmTemplate* document)
+{
+    if (!document)
+        return;
+    DocumentEditor* editor = document->txtInput;
+    const bool hasSelection = editor->selLength() != 0;
+    QsciPrinter printer;
+    if (!workspace_.prompter().printer(workspace_.dialogParent(), printer, {hasSelection}))
+        return;
+    printEditor(editor, printer, hasSelection && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection);
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The main window: document windows in its client area, the menu bar, the tool strip along
+// the top, the button panel on the right and the status bar; start-up and shutdown.
+
+#include "app/FileCommands.h"
+#include "app/MenuTree.h"
+#include "app/Preferences.h"
+#include "document/frmTemplate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class Clock;
+class Prompter;
+class QGroupBox;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QsciScintilla;
+class QStatusBar;
+class SettingsStore;
+
+// The services the main window is built with; tests pass scripted ones.
+struct AppServices {
+    Prompter& prompter;
+    SettingsStore& settings;
+    Clock& clock;
+};
+
+class frmScrivant : public QMainWindow, private DocumentHost, private DocumentWorkspace {
+    Q_OBJECT
+public:
+    explicit frmScrivant(AppServices services, QWidget* parent = nullptr);
+    ~frmScrivant() override;
+
+    static const QString kCaption;
+
+    // Wraps the active document's selection; nothing happens without a document.
+    void InsertText(const QString& opening, const QString& closing);
+
+    frmTemplate* activeDocument() const override;
+    QList<frmTemplate*> documents() const;
+    int openDocumentCount() const { return openDocuments_; }
+    // Opens files as if dropped on the window, in the given order.
+    void openFiles(const QStringList& paths);
+
+    QAction* action(const QString& name) const { return menus_.actions.value(name); }
+    QMenu* menu(const QString& name) const { return menus_.menus.value(name); }
+    bool isChecked(const QString& option) const;
+    Preferences& preferences() { return prefs_; }
+    FileCommands& fileCommands() { return files_; }
+
+    // Dialogs register here so that shutdown closes them in the fixed order.
+    void registerDialog(QWidget* dialog);
+
+    QMdiArea* mdiArea;
+    QWidget* Picture1;
+    QWidget* Picture3;
+    QGroupBox* Frame1;
+    QPushButton* cmdReload;
+    QStatusBar* StatusBar;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // DocumentHost
+    QString tagColor() const override { return prefs_.tagColor; }
+    QString textColor() const override { return prefs_.textColor; }
+    bool convertCharacters() const override;
+    bool documentClosing(frmTemplate* document) override;
+    void documentClosed(frmTemplate* document) override;
+    void editorRightClicked(frmTemplate* document, const QPoint& globalPosition) override;
+    // DocumentWorkspace
+    frmTemplate* newDocument() override;
+    void documentLoaded(frmTemplate* document) override;
+    void addRecentFile(const QString& path) override;
+    QWidget* dialogParent() override { return this; }
+    Prompter& prompter() override { return services_.prompter; }
+
+    void buildLayout();
+    void wireCommands();
+    void on(const QString& name, std::function<void()> handler);
+    void applyPreferences();
+    void placeWindow();
+    void refreshRecentMenu();
+    void openRecent(int index);
+    void updateEditMenu();
+    void updateWindowMenu();
+    void editCommand(void (QsciScintilla::*command)());
+    void selectAll();
+    void setReloadEnabled(bool enabled);
+    void focusActiveEditor();
+    void showAbout();
+    void showHelp();
+    void toggleOption(const QString& name, bool checked);
+    void saveSettings();
+
+    AppServices services_;
+    Preferences prefs_;
+    BuiltMenus menus_;
+    FileCommands files_;
+    QList<QAction*> windowListActions_;
+    QList<QPointer<QWidget>> dialogs_;
+    QPointer<QWidget> help_;
+    int openDocuments_ = 0;
+    bool shuttingDown_ = false;
+};

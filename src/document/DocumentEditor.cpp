@@ -1,0 +1,366 @@
+#include "document/DocumentEditor.h"
+
+#include "document/ColorText.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int kFirstReservedStyle = 32; // STYLE_DEFAULT .. STYLE_LASTPREDEFINED
+constexpr int kLastReservedStyle = 39;
+constexpr int kStyleCount = 256;
+
+int eolModeFor(const QByteArray& lineBreak)
+{
+    if (lineBreak == "\r\n")
+        return QsciScintillaBase::SC_EOL_CRLF;
+    if (lineBreak == "\r")
+        return QsciScintillaBase::SC_EOL_CR;
+    return QsciScintillaBase::SC_EOL_LF;
+}
+
+} // namespace
+
+DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_(kStyleCount)
+{
+    setObjectName(QStringLiteral("txtInput"));
+    setUtf8(true);
+    SendScintilla(SCI_SETLEXER, 0); // styles are ours alone
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+    SendScintilla(SCI_SETEOLMODE, SC_EOL_LF);
+    for (int margin = 0; margin < 5; ++margin)
+        setMarginWidth(margin, 0);
+    setWrapMode(WrapWord);
+    setTabWidth(8);
+    setCaretLineVisible(false);
+    setBraceMatching(NoBraceMatch);
+    setAutoIndent(false);
+    viewport()->setCursor(Qt::IBeamCursor);
+    baseFont_ = QFont(QStringLiteral("Arial"), 10);
+    setBaseFont(baseFont_.family(), 10, false);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &DocumentEditor::onModified);
+}
+
+// --- positions ---------------------------------------------------------------------------
+
+long DocumentEditor::byteLength() const
+{
+    return SendScintilla(SCI_GETLENGTH);
+}
+
+int DocumentEditor::characterCount() const
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    return int(SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, SC_LINECHARACTERINDEX_UTF16));
+}
+
+long DocumentEditor::toBytePosition(int charPosition) const
+{
+    if (charPosition <= 0)
+        return 0;
+    const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, charPosition, SC_LINECHARACTERINDEX_UTF16);
+    const long lineStartChar = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16);
+    const long lineStartByte = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long offset = charPosition - lineStartChar;
+    if (offset <= 0)
+        return lineStartByte;
+    const long position = SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineStartByte, offset);
+    // Past the end Scintilla answers 0.
+    return position > 0 ? position : byteLength();
+}
+
+int DocumentEditor::toCharPosition(long bytePosition) const
+{
+    if (bytePosition <= 0)
+        return 0;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, bytePosition);
+    const long lineStartByte = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineStartChar = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16);
+    return int(lineStartChar + SendScintilla(SCI_COUNTCODEUNITS, lineStartByte, bytePosition));
+}
+
+// --- text ----------------------------------------------------------------------------------
+
+QByteArray DocumentEditor::textBytes() const
+{
+    const long length = byteLength();
+    const char* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    return QByteArray(data, length);
+}
+
+QString DocumentEditor::wholeText() const
+{
+    return QString::fromUtf8(textBytes());
+}
+
+void DocumentEditor::setTextBytes(const QByteArray& utf8)
+{
+    SendScintilla(SCI_CLEARALL);
+    explicitPosition_ = 0;
+    SendScintilla(SCI_ADDTEXT, utf8.size(), utf8.constData());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_GOTOPOS, 0);
+}
+
+void DocumentEditor::setWholeText(const QString& text)
+{
+    setTextBytes(text.toUtf8());
+}
+
+// --- selection -----------------------------------------------------------------------------
+
+int DocumentEditor::selStart() const
+{
+    return toCharPosition(SendScintilla(SCI_GETSELECTIONSTART));
+}
+
+int DocumentEditor::selLength() const
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (end <= start)
+        return 0;
+    return toCharPosition(end) - toCharPosition(start);
+}
+
+void DocumentEditor::setSelection(int start, int length)
+{
+    const int count = characterCount();
+    start = std::clamp(start, 0, count);
+    length = std::clamp(length, 0, count - start);
+    const long anchor = toBytePosition(start);
+    const long caret = length == 0 ? anchor : toBytePosition(start + length);
+    SendScintilla(SCI_SETSEL, anchor, caret);
+}
+
+void DocumentEditor::setSelStart(int position)
+{
+    setSelection(position, 0);
+}
+
+void DocumentEditor::setSelLength(int length)
+{
+    setSelection(selStart(), length);
+}
+
+QString DocumentEditor::selText() const
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (end <= start)
+        return {};
+    const char* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, start, end - start));
+    return QString::fromUtf8(data, end - start);
+}
+
+void DocumentEditor::replaceSelection(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_TARGETFROMSELECTION);
+    const long start = SendScintilla(SCI_GETTARGETSTART);
+    // Length-counted, so NUL characters survive.
+    SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
+    const long end = start + bytes.size();
+    SendScintilla(SCI_SETSEL, end, end);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+// --- formats and styles ----------------------------------------------------------------------
+
+int DocumentEditor::styleFor(const CharFormat& format)
+{
+    if (format == CharFormat{})
+        return 0;
+    for (int style = 1; style < nextStyle_; ++style)
+        if (styles_[style] == format && (style < kFirstReservedStyle || style > kLastReservedStyle))
+            return style;
+    if (nextStyle_ == kFirstReservedStyle)
+        nextStyle_ = kLastReservedStyle + 1;
+    if (nextStyle_ >= kStyleCount)
+        return 0; // pool exhausted: plain text rather than a wrong colour elsewhere
+    const int style = nextStyle_++;
+    styles_[style] = format;
+    applyStyleLook(style);
+    return style;
+}
+
+void DocumentEditor::applyStyleLook(int style)
+{
+    const CharFormat& format = styles_[style];
+    const QByteArray family = baseFont_.family().toUtf8();
+    SendScintilla(SCI_STYLESETFONT, style, family.constData());
+    SendScintilla(SCI_STYLESETSIZE, style, baseFont_.pointSize() > 0 ? baseFont_.pointSize() : 10);
+    SendScintilla(SCI_STYLESETBOLD, style, baseFont_.bold());
+    SendScintilla(SCI_STYLESETITALIC, style, format.italic);
+    SendScintilla(SCI_STYLESETUNDERLINE, style, format.underline);
+    SendScintilla(SCI_STYLESETFORE, style, format.color.value_or(QColor(Qt::black)));
+    SendScintilla(SCI_STYLESETBACK, style, background_.value_or(QColor(Qt::white)));
+    // Scintilla has no strike-through style: an indicator would be needed; the format is
+    // still kept so that it survives in the pool.
+}
+
+void DocumentEditor::applyStyle(long byteStart, long length, int style)
+{
+    if (length <= 0)
+        return;
+    SendScintilla(SCI_STARTSTYLING, byteStart);
+    SendScintilla(SCI_SETSTYLING, length, style);
+}
+
+CharFormat DocumentEditor::formatAt(int position) const
+{
+    const int style = int(SendScintilla(SCI_GETSTYLEAT, toBytePosition(position)));
+    return styles_[std::clamp(style, 0, kStyleCount - 1)];
+}
+
+QColor DocumentEditor::colorAt(int position) const
+{
+    return formatAt(position).color.value_or(QColor(Qt::black));
+}
+
+bool DocumentEditor::setSelColor(const QString& colorText)
+{
+    const std::optional<QColor> color = colorFromText(colorText);
+    if (!color)
+        return false;
+    setSelColor(*color);
+    return true;
+}
+
+bool DocumentEditor::setInsertionColor(const QString& colorText)
+{
+    const std::optional<QColor> color = colorFromText(colorText);
+    if (!color)
+        return false;
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    CharFormat format = styles_[insertionStyleAt(start, false)];
+    format.color = *color;
+    explicitStyle_ = styleFor(format);
+    explicitPosition_ = start;
+    return true;
+}
+
+void DocumentEditor::setSelColor(const QColor& color)
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (end > start) {
+        // Keep each run's other attributes; only the colour changes.
+        long runStart = start;
+        int runStyle = int(SendScintilla(SCI_GETSTYLEAT, start));
+        for (long p = start + 1; p <= end; ++p) {
+            const int s = p < end ? int(SendScintilla(SCI_GETSTYLEAT, p)) : -1;
+            if (s == runStyle)
+                continue;
+            CharFormat format = styles_[runStyle];
+            format.color = color;
+            applyStyle(runStart, p - runStart, styleFor(format));
+            runStart = p;
+            runStyle = s;
+        }
+    }
+    CharFormat format = styles_[insertionStyleAt(start, false)];
+    format.color = color;
+    explicitStyle_ = styleFor(format);
+    explicitPosition_ = start;
+}
+
+int DocumentEditor::insertionStyleAt(long bytePosition, bool fromUndo) const
+{
+    if (!fromUndo && explicitStyle_ && explicitPosition_ == bytePosition)
+        return *explicitStyle_;
+    // Like typing: text takes the format of the character before it.
+    if (bytePosition > 0)
+        return int(SendScintilla(SCI_GETSTYLEAT, bytePosition - 1));
+    return explicitStyle_ && explicitPosition_ == 0 ? *explicitStyle_ : 0;
+}
+
+void DocumentEditor::onModified(int position, int type, const char*, int length, int, int, int, int, int, int)
+{
+    if (type & SC_MOD_INSERTTEXT) {
+        // Undone and redone text takes its neighbour's format, not a colour set meanwhile.
+        const bool fromUndo = type & (SC_PERFORMED_UNDO | SC_PERFORMED_REDO);
+        const bool followsExplicit = !fromUndo && explicitStyle_ && explicitPosition_ == position;
+        applyStyle(position, length, insertionStyleAt(position, fromUndo));
+        if (followsExplicit)
+            explicitPosition_ = position + length;
+    } else if (type & SC_MOD_DELETETEXT) {
+        if (explicitPosition_ > position)
+            explicitPosition_ = std::max<long>(position, explicitPosition_ - length);
+    }
+}
+
+void DocumentEditor::setBaseFont(const QString& family, int pointSize, bool bold)
+{
+    baseFont_ = QFont(family, pointSize > 0 ? pointSize : 10);
+    baseFont_.setBold(bold);
+    const QByteArray name = family.toUtf8();
+    SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, name.constData());
+    SendScintilla(SCI_STYLESETSIZE, STYLE_DEFAULT, baseFont_.pointSize());
+    SendScintilla(SCI_STYLESETBOLD, STYLE_DEFAULT, bold);
+    applyStyleLook(0);
+    for (int style = 1; style < nextStyle_; ++style)
+        if (style < kFirstReservedStyle || style > kLastReservedStyle)
+            applyStyleLook(style);
+}
+
+void DocumentEditor::setBackColor(const QColor& color)
+{
+    background_ = color;
+    SendScintilla(SCI_STYLESETBACK, STYLE_DEFAULT, color);
+    applyStyleLook(0);
+    for (int style = 1; style < nextStyle_; ++style)
+        if (style < kFirstReservedStyle || style > kLastReservedStyle)
+            applyStyleLook(style);
+}
+
+void DocumentEditor::setLineBreak(const QByteArray& lineBreak)
+{
+    lineBreak_ = lineBreak;
+    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreak));
+}
+
+// --- undo ------------------------------------------------------------------------------------
+
+void DocumentEditor::beginUndoStep()
+{
+    SendScintilla(SCI_BEGINUNDOACTION);
+}
+
+void DocumentEditor::endUndoStep()
+{
+    SendScintilla(SCI_ENDUNDOACTION);
+}
+
+bool DocumentEditor::canUndo() const
+{
+    return SendScintilla(SCI_CANUNDO) != 0;
+}
+
+// --- typing ----------------------------------------------------------------------------------
+
+void DocumentEditor::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typedHandler_ && plain && text.size() == 1 && text[0].isPrint()) {
+        if (typedHandler_(text[0])) {
+            event->accept();
+            return;
+        }
+    }
+    QsciScintilla::keyPressEvent(event);
+}
+
+void DocumentEditor::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    if (typedHandler_ && commit.size() == 1 && event->preeditString().isEmpty()) {
+        if (typedHandler_(commit[0])) {
+            event->accept();
+            return;
+        }
+    }
+    QsciScintilla::inputMethodEvent(event);
+}

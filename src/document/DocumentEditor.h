@@ -1,0 +1,103 @@
+#pragma once
+// The document's editor: a Scintilla control offering the operations the program uses on a
+// document, with positions counted in characters. Characters are coloured through a small
+// pool of styles keyed by their format; every insertion (typed, pasted or inserted) takes
+// the current insertion format.
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <functional>
+#include <optional>
+#include <vector>
+
+struct CharFormat {
+    std::optional<QColor> color; // none: the editor's default text colour
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+
+    bool operator==(const CharFormat& other) const = default;
+};
+
+class DocumentEditor : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit DocumentEditor(QWidget* parent = nullptr);
+
+    // Whole text.
+    QString wholeText() const;
+    QByteArray textBytes() const; // UTF-8, byte for byte as held
+    // Replaces the whole text; every character gets the current insertion format.
+    // The undo history starts afresh.
+    void setTextBytes(const QByteArray& utf8);
+    void setWholeText(const QString& text);
+    int characterCount() const;
+
+    // Selection, in characters from 0.
+    int selStart() const;
+    int selLength() const;
+    void setSelStart(int position);  // collapses the selection at position
+    void setSelLength(int length);   // extends from selStart
+    void setSelection(int start, int length);
+    QString selText() const;
+    // Replaces the selection and leaves the caret after the new text with nothing selected.
+    void replaceSelection(const QString& text);
+
+    // Colour of the selection, or of the text typed next when nothing is selected.
+    // Returns false, changing nothing, when the colour text cannot be applied.
+    bool setSelColor(const QString& colorText);
+    void setSelColor(const QColor& color);
+    // Colour of the text inserted next at the selection, leaving the selected text as it is.
+    bool setInsertionColor(const QString& colorText);
+    QColor colorAt(int position) const;
+    CharFormat formatAt(int position) const;
+
+    // Editor-wide display settings.
+    void setBaseFont(const QString& family, int pointSize, bool bold);
+    void setBackColor(const QColor& color);
+    QFont baseFont() const { return baseFont_; }
+
+    // Line break written by Enter.
+    void setLineBreak(const QByteArray& lineBreak);
+    QByteArray lineBreak() const { return lineBreak_; }
+
+    void beginUndoStep();
+    void endUndoStep();
+    bool canUndo() const;
+
+    // Called for each character the user types, before it is inserted; returning true
+    // suppresses the character.
+    using TypedCharacterHandler = std::function<bool(QChar)>;
+    void setTypedCharacterHandler(TypedCharacterHandler handler) { typedHandler_ = std::move(handler); }
+
+    // Raw positions, for code that works on the bytes.
+    long toBytePosition(int charPosition) const;
+    int toCharPosition(long bytePosition) const;
+    long byteLength() const;
+
+    int styleFor(const CharFormat& format);
+    const CharFormat& styleFormat(int style) const { return styles_[style]; }
+    // Sets the style of a range of bytes.
+    void applyStyle(long byteStart, long byteLength, int style);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void onModified(int position, int type, const char* text, int length, int, int, int, int, int, int);
+    int insertionStyleAt(long bytePosition, bool fromUndo) const;
+    void applyStyleLook(int style);
+
+    std::vector<CharFormat> styles_;
+    int nextStyle_ = 1;
+    std::optional<int> explicitStyle_;
+    long explicitPosition_ = -1;
+    QFont baseFont_;
+    std::optional<QColor> background_;
+    QByteArray lineBreak_ = "\n";
+    TypedCharacterHandler typedHandler_;
+};

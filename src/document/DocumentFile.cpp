@@ -1,0 +1,140 @@
+#include "document/DocumentFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QByteArray firstLineBreak(const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] == '\n')
+            return "\n";
+        if (data[i] == '\r')
+            return i + 1 < size && data[i + 1] == '\n' ? QByteArray("\r\n") : QByteArray("\r");
+    }
+    return {};
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        unsigned int min;
+        unsigned int code;
+        if ((c & 0xE0) == 0xC0) { extra = 1; min = 0x80; code = c & 0x1F; }
+        else if ((c & 0xF0) == 0xE0) { extra = 2; min = 0x800; code = c & 0x0F; }
+        else if ((c & 0xF8) == 0xF0) { extra = 3; min = 0x10000; code = c & 0x07; }
+        else return false;
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+ReadResult readDocumentFile(const QString& path, qint64 maxSize)
+{
+    ReadResult result;
+    const QFileInfo info(path);
+    const auto fail = [&](const QString& reason) {
+        result.error = QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, reason);
+        return result;
+    };
+    if (!info.exists())
+        return fail(QStringLiteral("it does not exist"));
+    if (info.isDir())
+        return fail(QStringLiteral("it is a folder"));
+    if (info.size() > maxSize)
+        return fail(QStringLiteral("it is too large (%1 MB; the editor opens files up to %2 MB)")
+                        .arg(info.size() / (1024 * 1024))
+                        .arg(maxSize / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+
+    DocumentContent& content = result.content;
+    const QByteArray lineBreak = firstLineBreak(bytes);
+    if (!lineBreak.isEmpty())
+        content.lineBreak = lineBreak;
+    content.hasNul = bytes.contains('\0');
+    if (isValidUtf8(bytes)) {
+        content.encoding = TextEncoding::Utf8;
+        content.utf8 = std::move(bytes);
+    } else {
+        content.encoding = TextEncoding::Latin1;
+        content.utf8 = QString::fromLatin1(bytes).toUtf8();
+    }
+    result.ok = true;
+    return result;
+}
+
+QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QByteArray& lineBreak,
+                        TextEncoding* written)
+{
+    QByteArray bytes;
+    TextEncoding used = TextEncoding::Utf8;
+    if (encoding == TextEncoding::Latin1) {
+        const QString text = QString::fromUtf8(utf8);
+        const bool fits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 256; });
+        if (fits) {
+            bytes = text.toLatin1();
+            used = TextEncoding::Latin1;
+        }
+    }
+    if (used == TextEncoding::Utf8)
+        bytes = utf8;
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += lineBreak;
+    if (written)
+        *written = used;
+    return bytes;
+}
+
+QString writeFileSafely(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("it is a folder");
+    if (info.exists() && !info.isFile()) {
+        // A device or pipe cannot be replaced by renaming: write to it directly.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return file.errorString();
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            return file.errorString();
+        file.close();
+        return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    }
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("Permission denied");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

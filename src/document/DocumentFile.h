@@ -1,0 +1,39 @@
+#pragma once
+// Reading and writing document files byte for byte. Files are read as UTF-8, or as
+// ISO-8859-1 when they are not valid UTF-8, and written back in the same encoding.
+
+#include <QByteArray>
+#include <QString>
+
+enum class TextEncoding { Utf8, Latin1 };
+
+struct DocumentContent {
+    QByteArray utf8;             // the text as the editor holds it
+    TextEncoding encoding = TextEncoding::Utf8;
+    QByteArray lineBreak = "\n"; // first line ending of the file; LF when it has none
+    bool hasNul = false;
+};
+
+struct ReadResult {
+    bool ok = false;
+    DocumentContent content;
+    QString error; // a sentence naming the file and the reason, when !ok
+};
+
+// Larger files are refused with a message rather than exhausting memory.
+inline constexpr qint64 kMaxDocumentSize = 512LL * 1024 * 1024;
+
+ReadResult readDocumentFile(const QString& path, qint64 maxSize = kMaxDocumentSize);
+
+// "\r\n", "\n" or "\r": the first line ending in the bytes; empty when there is none.
+QByteArray firstLineBreak(const QByteArray& bytes);
+bool isValidUtf8(const QByteArray& bytes);
+
+// The bytes Save writes: the text in the file's encoding (UTF-8 when it holds characters the
+// encoding cannot), followed by the line break unless the text already ends with one.
+QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QByteArray& lineBreak,
+                        TextEncoding* written = nullptr);
+
+// Writes through a temporary file and renames it, so that a failure never truncates the
+// existing file. Returns an empty string on success, else the system's reason.
+QString writeFileSafely(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,39 @@
+#include "app/frmScrivant.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("The Corvane Scrivant"));
+    QApplication::setDesktopFileName(QStringLiteral("scrivant"));
+
+    QStringList files;
+    for (const QString& arg : QApplication::arguments().mid(1))
+        files << QDir::current().absoluteFilePath(arg);
+
+    const QString configFolder = IniSettingsStore::defaultFolder();
+    SingleInstance instance(configFolder);
+    if (instance.handOver(files))
+        return 0;
+    instance.listen();
+
+    QtPrompter prompter;
+    IniSettingsStore settings(configFolder);
+    SystemClock clock;
+    frmScrivant window({prompter, settings, clock});
+    QObject::connect(&instance, &SingleInstance::filesReceived, &window, [&window](const QStringList& received) {
+        window.openFiles(received);
+        window.raise();
+        window.activateWindow();
+    });
+    window.show();
+    if (!files.isEmpty())
+        window.openFiles(files);
+    return app.exec();
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Per-user settings: (application, section, key) -> text. Every value is text.
+
+#include <QHash>
+#include <QString>
+#include <map>
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& app, const QString& section, const QString& key,
+                         const QString& defaultValue = {}) const = 0;
+    virtual void write(const QString& app, const QString& section, const QString& key,
+                       const QString& value) = 0;
+    // Makes what was written so far permanent; failures are not reported.
+    virtual void flush() {}
+};
+
+// One INI file per application name in a folder. Values are escaped so that any text,
+// line breaks and control characters included, comes back exactly as written.
+class IniSettingsStore : public SettingsStore {
+public:
+    // The folder of the per-user configuration, or $SCRIVANT_CONFIG_DIR when set.
+    static QString defaultFolder();
+
+    explicit IniSettingsStore(QString folder = defaultFolder());
+    ~IniSettingsStore() override;
+
+    QString read(const QString& app, const QString& section, const QString& key,
+                 const QString& defaultValue = {}) const override;
+    void write(const QString& app, const QString& section, const QString& key,
+               const QString& value) override;
+    void flush() override;
+
+    QString fileFor(const QString& app) const;
+
+    // A file larger than this is not a settings file of ours: it is ignored.
+    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+private:
+    using Sections = std::map<QString, std::map<QString, QString>>;
+    struct AppData {
+        Sections sections;
+        bool dirty = false;
+    };
+    AppData& load(const QString& app) const;
+
+    QString folder_;
+    mutable QHash<QString, AppData> apps_;
+};
+
+// The INI text form, exposed for tests of odd files.
+QString escapeIniValue(const QString& value);
+QString unescapeIniValue(const QString& text);

@@ -1,0 +1,82 @@
+#include "support/TestApp.h"
+
+#include "document/DocumentEditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+
+AppTest::AppTest() : store(std::make_unique<IniSettingsStore>(config.path())) {}
+
+AppTest::~AppTest()
+{
+    if (window) {
+        prompter.clearAnswers();
+        // Unsaved test documents must not ask at teardown.
+        for (frmTemplate* d : window->documents())
+            d->setModified(false);
+        window->close();
+        window.reset();
+    }
+}
+
+frmScrivant& AppTest::start()
+{
+    window = std::make_unique<frmScrivant>(AppServices{prompter, *store, clock});
+    window->show();
+    QApplication::processEvents();
+    return *window;
+}
+
+void AppTest::stop()
+{
+    window->close();
+    window.reset();
+    QApplication::processEvents();
+    // A new store reads what the old one wrote, as a second run would.
+    store = std::make_unique<IniSettingsStore>(config.path());
+}
+
+frmScrivant& AppTest::restart()
+{
+    stop();
+    return start();
+}
+
+QAction* AppTest::action(const QString& name)
+{
+    QAction* a = window->findChild<QAction*>(name);
+    EXPECT_NE(a, nullptr) << name.toStdString();
+    return a;
+}
+
+void AppTest::trigger(const QString& name)
+{
+    QAction* a = action(name);
+    ASSERT_TRUE(a);
+    ASSERT_TRUE(a->isEnabled()) << name.toStdString() << " is disabled";
+    a->trigger();
+    QApplication::processEvents();
+}
+
+DocumentEditor* AppTest::editor()
+{
+    frmTemplate* d = window->activeDocument();
+    return d ? d->txtInput : nullptr;
+}
+
+QString AppTest::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(files.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return f.fileName();
+}
+
+QByteArray AppTest::readFile(const QString& p) const
+{
+    QFile f(p);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A main window built with scripted services on an empty (or prepared) settings folder.
+
+#include "app/frmScrivant.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class FixedClock : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2026, 12, 9), QTime(10, 30));
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    AppTest();
+    ~AppTest() override;
+
+    // Builds and shows the main window on the settings folder.
+    frmScrivant& start();
+    // Closes the window (its shutdown writes the settings) and forgets it.
+    void stop();
+    frmScrivant& restart();
+
+    void trigger(const QString& name);
+    QAction* action(const QString& name);
+    DocumentEditor* editor(); // of the active document
+    QString path(const QString& name) const { return files.filePath(name); }
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& path) const;
+
+    QTemporaryDir config;
+    QTemporaryDir files;
+    std::unique_ptr<IniSettingsStore> store;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    std::unique_ptr<frmScrivant> window;
+};

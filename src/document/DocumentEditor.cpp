@@ -39,7 +39,30 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     viewport()->setCursor(Qt::IBeamCursor);
     baseFont_ = QFont(QStringLiteral("Arial"), 10);
     setBaseFont(baseFont_.family(), 10, false);
+    // Change reports are off: the accessibility layer counts every character before each
+    // change it is told about, which makes each keystroke linear in the document's size.
+    SendScintilla(SCI_SETMODEVENTMASK, 0);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &DocumentEditor::onModified);
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &DocumentEditor::textEdited);
+}
+
+template <typename Edit> void DocumentEditor::withInsertReports(Edit edit)
+{
+    SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT);
+    edit();
+    SendScintilla(SCI_SETMODEVENTMASK, 0);
+}
+
+template <typename Edit> void DocumentEditor::insertingAtSelection(Edit edit)
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long lengthBefore = byteLength();
+    const long endBefore = SendScintilla(SCI_GETSELECTIONEND);
+    edit();
+    // What was inserted is what the document grew by, plus the selection it replaced.
+    const long inserted = byteLength() - lengthBefore + (endBefore - start);
+    if (inserted > 0)
+        styleInsertion(start, start + inserted);
 }
 
 // --- positions ---------------------------------------------------------------------------
@@ -96,9 +119,11 @@ QString DocumentEditor::wholeText() const
 
 void DocumentEditor::setTextBytes(const QByteArray& utf8)
 {
+    const int style = insertionStyleAt(0);
+    setWrapMode(utf8.size() > kWrapLimit ? WrapNone : WrapWord);
     SendScintilla(SCI_CLEARALL);
-    explicitPosition_ = 0;
     SendScintilla(SCI_ADDTEXT, utf8.size(), utf8.constData());
+    applyStyle(0, utf8.size(), style);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
 }
@@ -162,6 +187,7 @@ void DocumentEditor::replaceSelection(const QString& text)
     // Length-counted, so NUL characters survive.
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
     const long end = start + bytes.size();
+    styleInsertion(start, end);
     SendScintilla(SCI_SETSEL, end, end);
     SendScintilla(SCI_SCROLLCARET);
 }
@@ -234,7 +260,7 @@ bool DocumentEditor::setInsertionColor(const QString& colorText)
     if (!color)
         return false;
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
-    CharFormat format = styles_[insertionStyleAt(start, false)];
+    CharFormat format = styles_[insertionStyleAt(start)];
     format.color = *color;
     explicitStyle_ = styleFor(format);
     explicitPosition_ = start;
@@ -260,35 +286,40 @@ void DocumentEditor::setSelColor(const QColor& color)
             runStyle = s;
         }
     }
-    CharFormat format = styles_[insertionStyleAt(start, false)];
+    CharFormat format = styles_[insertionStyleAt(start)];
     format.color = color;
     explicitStyle_ = styleFor(format);
     explicitPosition_ = start;
 }
 
-int DocumentEditor::insertionStyleAt(long bytePosition, bool fromUndo) const
+int DocumentEditor::insertionStyleAt(long bytePosition) const
 {
-    if (!fromUndo && explicitStyle_ && explicitPosition_ == bytePosition)
+    if (explicitStyle_ && explicitPosition_ == bytePosition)
         return *explicitStyle_;
     // Like typing: text takes the format of the character before it.
     if (bytePosition > 0)
         return int(SendScintilla(SCI_GETSTYLEAT, bytePosition - 1));
-    return explicitStyle_ && explicitPosition_ == 0 ? *explicitStyle_ : 0;
+    return 0;
+}
+
+void DocumentEditor::styleInsertion(long start, long end)
+{
+    const bool followsExplicit = explicitStyle_ && explicitPosition_ == start;
+    applyStyle(start, end - start, insertionStyleAt(start));
+    if (followsExplicit)
+        explicitPosition_ = end;
 }
 
 void DocumentEditor::onModified(int position, int type, const char*, int length, int, int, int, int, int, int)
 {
-    if (type & SC_MOD_INSERTTEXT) {
-        // Undone and redone text takes its neighbour's format, not a colour set meanwhile.
-        const bool fromUndo = type & (SC_PERFORMED_UNDO | SC_PERFORMED_REDO);
-        const bool followsExplicit = !fromUndo && explicitStyle_ && explicitPosition_ == position;
-        applyStyle(position, length, insertionStyleAt(position, fromUndo));
-        if (followsExplicit)
-            explicitPosition_ = position + length;
-    } else if (type & SC_MOD_DELETETEXT) {
-        if (explicitPosition_ > position)
-            explicitPosition_ = std::max<long>(position, explicitPosition_ - length);
+    if (!(type & SC_MOD_INSERTTEXT))
+        return;
+    // Undone and redone text takes its neighbour's format, not a colour set meanwhile.
+    if (type & (SC_PERFORMED_UNDO | SC_PERFORMED_REDO)) {
+        applyStyle(position, length, position > 0 ? int(SendScintilla(SCI_GETSTYLEAT, position - 1)) : 0);
+        return;
     }
+    styleInsertion(position, position + length);
 }
 
 void DocumentEditor::setBaseFont(const QString& family, int pointSize, bool bold)
@@ -338,29 +369,61 @@ bool DocumentEditor::canUndo() const
     return SendScintilla(SCI_CANUNDO) != 0;
 }
 
+void DocumentEditor::markSaved()
+{
+    SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void DocumentEditor::undo()
+{
+    withInsertReports([this] { QsciScintilla::undo(); });
+}
+
+void DocumentEditor::redo()
+{
+    withInsertReports([this] { QsciScintilla::redo(); });
+}
+
+void DocumentEditor::paste()
+{
+    insertingAtSelection([this] { QsciScintilla::paste(); });
+}
+
 // --- typing ----------------------------------------------------------------------------------
 
 void DocumentEditor::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (typedHandler_ && plain && text.size() == 1 && text[0].isPrint()) {
-        if (typedHandler_(text[0])) {
-            event->accept();
-            return;
-        }
+    const bool typesText = plain && text.size() == 1
+                           && (text[0].isPrint() || text[0] == QLatin1Char('\r') || text[0] == QLatin1Char('\t'));
+    if (typesText && text[0].isPrint() && typedHandler_ && typedHandler_(text[0])) {
+        event->accept();
+        return;
     }
-    QsciScintilla::keyPressEvent(event);
+    if (typesText)
+        insertingAtSelection([&] { QsciScintilla::keyPressEvent(event); });
+    else
+        withInsertReports([&] { QsciScintilla::keyPressEvent(event); });
 }
 
 void DocumentEditor::inputMethodEvent(QInputMethodEvent* event)
 {
     const QString commit = event->commitString();
-    if (typedHandler_ && commit.size() == 1 && event->preeditString().isEmpty()) {
-        if (typedHandler_(commit[0])) {
-            event->accept();
-            return;
-        }
+    if (typedHandler_ && commit.size() == 1 && event->preeditString().isEmpty() && typedHandler_(commit[0])) {
+        event->accept();
+        return;
     }
-    QsciScintilla::inputMethodEvent(event);
+    withInsertReports([&] { QsciScintilla::inputMethodEvent(event); });
+}
+
+void DocumentEditor::mousePressEvent(QMouseEvent* event)
+{
+    // A middle click pastes the primary selection.
+    withInsertReports([&] { QsciScintilla::mousePressEvent(event); });
+}
+
+void DocumentEditor::dropEvent(QDropEvent* event)
+{
+    withInsertReports([&] { QsciScintilla::dropEvent(event); });
 }

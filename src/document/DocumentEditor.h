@@ -67,6 +67,11 @@ public:
     void beginUndoStep();
     void endUndoStep();
     bool canUndo() const;
+    // The text as it is now counts as saved: the next change emits textEdited again.
+    void markSaved();
+
+    // Wrapping long lines costs a layout of the whole text; larger documents do not wrap.
+    static constexpr qsizetype kWrapLimit = 2 * 1024 * 1024;
 
     // Called for each character the user types, before it is inserted; returning true
     // suppresses the character.
@@ -83,13 +88,31 @@ public:
     // Sets the style of a range of bytes.
     void applyStyle(long byteStart, long byteLength, int style);
 
+public Q_SLOTS:
+    void undo() override;
+    void redo() override;
+    void paste() override;
+
+Q_SIGNALS:
+    // The text changed since it was loaded or last marked saved.
+    void textEdited();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void onModified(int position, int type, const char* text, int length, int, int, int, int, int, int);
-    int insertionStyleAt(long bytePosition, bool fromUndo) const;
+    int insertionStyleAt(long bytePosition) const;
+    // Gives text inserted in [start, end) the insertion format.
+    void styleInsertion(long start, long end);
+    // Runs an edit whose inserted ranges only Scintilla knows, with its insertion reports on.
+    // They stay off otherwise: each report costs a count of the text before it.
+    template <typename Edit> void withInsertReports(Edit edit);
+    // Runs an edit that inserts at the selection, and styles what it inserted.
+    template <typename Edit> void insertingAtSelection(Edit edit);
     void applyStyleLook(int style);
 
     std::vector<CharFormat> styles_;

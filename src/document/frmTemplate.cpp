@@ -17,7 +17,7 @@ frmTemplate::frmTemplate(DocumentHost& host, QWidget* parent)
     setFocusProxy(txtInput);
     txtInput->viewport()->installEventFilter(this);
     txtInput->setTypedCharacterHandler([this](QChar c) { return onTypedCharacter(c); });
-    connect(txtInput, &QsciScintilla::textChanged, this, [this] { setModified(true); });
+    connect(txtInput, &DocumentEditor::textEdited, this, [this] { setModified(true); });
 }
 
 void frmTemplate::setCaption(const QString& path)
@@ -30,6 +30,8 @@ void frmTemplate::setCaption(const QString& path)
 void frmTemplate::setModified(bool modified)
 {
     modified_ = modified;
+    if (!modified)
+        txtInput->markSaved();
 }
 
 QByteArray frmTemplate::lineBreak() const

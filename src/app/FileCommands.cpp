@@ -93,8 +93,10 @@ SaveResult FileCommands::saveAs(frmTemplate* document)
             return SaveResult::Cancelled;
         path = QFileInfo(*chosen).absoluteFilePath();
         lastFileName_ = path;
+        // Only a file's content can be overwritten: a folder or a device is not asked about,
+        // and the write below reports why it cannot go there.
         const QFileInfo info(path);
-        if (!info.exists() || info.size() == 0)
+        if (!info.isFile() || info.size() == 0)
             break;
         const PromptAnswer answer = prompter.message(
             workspace_.dialogParent(),

@@ -26,6 +26,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+// The resources live in a static library: they must be registered by name.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 const QString frmScrivant::kCaption = QStringLiteral("The Corvane Scrivant Pro");
 
 namespace {
@@ -55,6 +61,7 @@ QMdiSubWindow* subWindowOf(frmTemplate* document)
 frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     : QMainWindow(parent), services_(services), files_(*this)
 {
+    registerResources();
     setObjectName(QStringLiteral("frmScrivant"));
     setWindowTitle(kCaption);
     setAcceptDrops(true);
@@ -226,9 +233,13 @@ void frmScrivant::wireCommands()
     connect(f1, &QShortcut::activated, this, &frmScrivant::showHelp);
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* a : std::as_const(menus_.actions))
+    for (QAction* a : std::as_const(menus_.actions)) {
         if (!a->isSeparator() && !a->menu() && !a->property("routed").toBool())
             a->setEnabled(false);
+        if (!a->shortcut().isEmpty())
+            menuShortcuts_ << a->shortcut();
+    }
+    menuShortcuts_ << f1->key();
 }
 
 bool frmScrivant::isChecked(const QString& option) const
@@ -293,6 +304,7 @@ frmTemplate* frmScrivant::newDocument()
     window->setWindowTitle(QString());
     connect(document, &frmTemplate::captionChanged, window, &QWidget::setWindowTitle);
     DocumentEditor* editor = document->txtInput;
+    editor->releaseKeys(menuShortcuts_);
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     if (prefs_.reloadFlag)

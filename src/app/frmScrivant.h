@@ -106,6 +106,7 @@ private:
     BuiltMenus menus_;
     FileCommands files_;
     QList<QAction*> windowListActions_;
+    QList<QKeySequence> menuShortcuts_; // keys the editors leave to the menus
     QList<QPointer<QWidget>> dialogs_;
     QPointer<QWidget> help_;
     int openDocuments_ = 0;

@@ -2,6 +2,8 @@
 
 #include "document/ColorText.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -367,6 +369,21 @@ void DocumentEditor::endUndoStep()
 bool DocumentEditor::canUndo() const
 {
     return SendScintilla(SCI_CANUNDO) != 0;
+}
+
+void DocumentEditor::releaseKeys(const QList<QKeySequence>& keys)
+{
+    for (const QKeySequence& sequence : keys) {
+        if (sequence.isEmpty())
+            continue;
+        const int key = sequence[0].toCombined();
+        while (QsciCommand* command = standardCommands()->boundTo(key)) {
+            if (command->key() == key)
+                command->setKey(0);
+            else
+                command->setAlternateKey(0);
+        }
+    }
 }
 
 void DocumentEditor::markSaved()

@@ -64,6 +64,9 @@ public:
     void setLineBreak(const QByteArray& lineBreak);
     QByteArray lineBreak() const { return lineBreak_; }
 
+    // Gives up the editor's own bindings of these keys, so that they reach the menus.
+    void releaseKeys(const QList<QKeySequence>& keys);
+
     void beginUndoStep();
     void endUndoStep();
     bool canUndo() const;

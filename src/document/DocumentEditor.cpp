@@ -4,7 +4,9 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 
 namespace {
@@ -440,7 +442,33 @@ void DocumentEditor::mousePressEvent(QMouseEvent* event)
     withInsertReports([&] { QsciScintilla::mousePressEvent(event); });
 }
 
+// Files dragged from a file manager are for the main window to open, not text to insert.
+static bool carriesFiles(const QMimeData* data)
+{
+    return data && data->hasUrls();
+}
+
+void DocumentEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->ignore();
+    else
+        QsciScintilla::dragEnterEvent(event);
+}
+
+void DocumentEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->ignore();
+    else
+        QsciScintilla::dragMoveEvent(event);
+}
+
 void DocumentEditor::dropEvent(QDropEvent* event)
 {
+    if (carriesFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
     withInsertReports([&] { QsciScintilla::dropEvent(event); });
 }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 QByteArray firstLineBreak(const QByteArray& bytes)
 {
     const char* data = bytes.constData();
@@ -60,16 +62,37 @@ ReadResult readDocumentFile(const QString& path, qint64 maxSize)
         return fail(QStringLiteral("it does not exist"));
     if (info.isDir())
         return fail(QStringLiteral("it is a folder"));
-    if (info.size() > maxSize)
+    // Opening a pipe would block until a writer comes; a device may never end.
+    if (!info.isFile())
+        return fail(QStringLiteral("it is not a regular file"));
+    const auto tooLarge = [&](qint64 size) {
         return fail(QStringLiteral("it is too large (%1 MB; the editor opens files up to %2 MB)")
-                        .arg(info.size() / (1024 * 1024))
+                        .arg(size / (1024 * 1024))
                         .arg(maxSize / (1024 * 1024)));
+    };
+    if (info.size() > maxSize)
+        return tooLarge(info.size());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+    // Read with a bound: a file may grow after it was measured, and some (under /proc)
+    // report a size of 0 whatever they hold.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.size()));
+    constexpr qint64 kChunk = 1024 * 1024;
+    for (;;) {
+        const qsizetype have = bytes.size();
+        const qint64 want = std::min<qint64>(kChunk, maxSize + 1 - have);
+        bytes.resize(have + qsizetype(want));
+        const qint64 got = file.read(bytes.data() + have, want);
+        if (got < 0)
+            return fail(file.errorString());
+        bytes.resize(have + qsizetype(got));
+        if (got == 0)
+            break;
+        if (bytes.size() > maxSize)
+            return tooLarge(bytes.size());
+    }
 
     DocumentContent& content = result.content;
     const QByteArray lineBreak = firstLineBreak(bytes);

@@ -89,8 +89,9 @@ IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
     if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return data;
     const QByteArray bytes = file.readAll();
-    // A file that is not UTF-8 text is not ours: keep the defaults.
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // A file that is not UTF-8 text is not ours: keep the defaults. Stateless, so that a
+    // sequence cut off at the end of the file counts as an error too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder(bytes);
     if (decoder.hasError() || bytes.contains('\0'))
         return data;

@@ -24,11 +24,11 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    // One name per line; a name cannot hold a NUL, so NUL ends the message.
-    QByteArray message;
+    // The count on a line of its own, then each name ended by a NUL: a file name may hold a
+    // line break but never a NUL.
+    QByteArray message = QByteArray::number(files.size()) + '\n';
     for (const QString& f : files)
-        message += f.toUtf8() + '\n';
-    message += '\0';
+        message += f.toUtf8() + '\0';
     socket.write(message);
     socket.waitForBytesWritten(timeoutMs);
     // Wait for the first instance to confirm, so that a dying server is not taken as alive.
@@ -39,10 +39,18 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
 
 bool SingleInstance::listen()
 {
+    // A live instance accepts a connection even while too busy to answer a hand-over. Its
+    // socket must not be taken from it, and listening would silently replace it.
+    {
+        QLocalSocket probe;
+        probe.connectToServer(name_);
+        if (probe.waitForConnected(500))
+            return false;
+    }
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name_)) {
-        // A socket left behind by a crashed instance: nobody answered handOver, so take it.
+        // A socket left behind by a crashed instance: nobody answers on it, so take it.
         QLocalServer::removeServer(name_);
         if (!server_->listen(name_))
             return false;
@@ -58,13 +66,24 @@ void SingleInstance::acceptConnection()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
             *buffer += socket->readAll();
-            const qsizetype end = buffer->indexOf('\0');
-            if (end < 0)
+            const qsizetype header = buffer->indexOf('\n');
+            if (header < 0)
                 return;
+            bool ok = false;
+            const qsizetype count = buffer->left(header).toLongLong(&ok);
+            if (!ok || count < 0) {
+                socket->abort(); // not one of ours
+                return;
+            }
             QStringList files;
-            for (const QByteArray& line : buffer->left(end).split('\n'))
-                if (!line.isEmpty())
-                    files << QString::fromUtf8(line);
+            qsizetype from = header + 1;
+            while (files.size() < count) {
+                const qsizetype end = buffer->indexOf('\0', from);
+                if (end < 0)
+                    return; // the rest is still on its way
+                files << QString::fromUtf8(buffer->mid(from, end - from));
+                from = end + 1;
+            }
             socket->write("ok");
             socket->flush();
             buffer->clear();

@@ -21,7 +21,9 @@ int main(int argc, char* argv[])
     SingleInstance instance(configFolder);
     if (instance.handOver(files))
         return 0;
-    instance.listen();
+    // Another instance may have been too busy to answer: it holds the socket, so try it again.
+    if (!instance.listen() && instance.handOver(files, 10000))
+        return 0;
 
     QtPrompter prompter;
     IniSettingsStore settings(configFolder);

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QKeyEvent>
 
+#include <array>
+
 namespace {
 
 constexpr int kFirstReservedStyle = 32; // STYLE_DEFAULT .. STYLE_LASTPREDEFINED
@@ -41,6 +43,9 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     setBraceMatching(NoBraceMatch);
     setAutoIndent(false);
     viewport()->setCursor(Qt::IBeamCursor);
+    // Scintilla styles cannot strike through: an indicator draws it.
+    SendScintilla(SCI_INDICSETSTYLE, kStrikeIndicator, INDIC_STRIKE);
+    SendScintilla(SCI_INDICSETFORE, kStrikeIndicator, QColor(Qt::black));
     baseFont_ = QFont(QStringLiteral("Arial"), 10);
     setBaseFont(baseFont_.family(), 10, false);
     // Change reports are off: the accessibility layer counts every character before each
@@ -48,6 +53,11 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     SendScintilla(SCI_SETMODEVENTMASK, 0);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &DocumentEditor::onModified);
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &DocumentEditor::textEdited);
+    // A colour chosen for the insertion point holds only while the caret stays there.
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        if (explicitStyle_ && SendScintilla(SCI_GETSELECTIONSTART) != explicitPosition_)
+            explicitStyle_.reset();
+    });
 }
 
 template <typename Edit> void DocumentEditor::withInsertReports(Edit edit)
@@ -111,9 +121,7 @@ int DocumentEditor::toCharPosition(long bytePosition) const
 
 QByteArray DocumentEditor::textBytes() const
 {
-    const long length = byteLength();
-    const char* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
-    return QByteArray(data, length);
+    return QByteArray(characterPointer(), byteLength());
 }
 
 QString DocumentEditor::wholeText() const
@@ -161,6 +169,7 @@ void DocumentEditor::setSelection(int start, int length)
     const long anchor = toBytePosition(start);
     const long caret = length == 0 ? anchor : toBytePosition(start + length);
     SendScintilla(SCI_SETSEL, anchor, caret);
+    explicitStyle_.reset();
 }
 
 void DocumentEditor::setSelStart(int position)
@@ -226,8 +235,6 @@ void DocumentEditor::applyStyleLook(int style)
     SendScintilla(SCI_STYLESETUNDERLINE, style, format.underline);
     SendScintilla(SCI_STYLESETFORE, style, format.color.value_or(QColor(Qt::black)));
     SendScintilla(SCI_STYLESETBACK, style, background_.value_or(QColor(Qt::white)));
-    // Scintilla has no strike-through style: an indicator would be needed; the format is
-    // still kept so that it survives in the pool.
 }
 
 void DocumentEditor::applyStyle(long byteStart, long length, int style)
@@ -236,6 +243,33 @@ void DocumentEditor::applyStyle(long byteStart, long length, int style)
         return;
     SendScintilla(SCI_STARTSTYLING, byteStart);
     SendScintilla(SCI_SETSTYLING, length, style);
+    markStrikeOut(byteStart, length, styles_[style].strikeOut);
+}
+
+QByteArray DocumentEditor::styleBytes(long byteStart, long length) const
+{
+    if (length <= 0)
+        return {};
+    // Scintilla hands out (character, style) pairs and a closing pair of zeros.
+    QByteArray cells(2 * length + 2, '\0');
+    SendScintilla(SCI_GETSTYLEDTEXT, byteStart, byteStart + length, cells.data());
+    QByteArray styles(length, '\0');
+    for (long i = 0; i < length; ++i)
+        styles[i] = cells[2 * i + 1];
+    return styles;
+}
+
+void DocumentEditor::setStyleBytes(long byteStart, const char* styles, long length)
+{
+    if (length <= 0)
+        return;
+    SendScintilla(SCI_STARTSTYLING, byteStart);
+    SendScintilla(SCI_SETSTYLINGEX, uintptr_t(length), styles);
+}
+
+const char* DocumentEditor::characterPointer() const
+{
+    return reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
 }
 
 CharFormat DocumentEditor::formatAt(int position) const
@@ -271,29 +305,56 @@ bool DocumentEditor::setInsertionColor(const QString& colorText)
     return true;
 }
 
-void DocumentEditor::setSelColor(const QColor& color)
+void DocumentEditor::changeSelectionFormat(const std::function<void(CharFormat&)>& change)
 {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);
     if (end > start) {
-        // Keep each run's other attributes; only the colour changes.
-        long runStart = start;
-        int runStyle = int(SendScintilla(SCI_GETSTYLEAT, start));
-        for (long p = start + 1; p <= end; ++p) {
-            const int s = p < end ? int(SendScintilla(SCI_GETSTYLEAT, p)) : -1;
-            if (s == runStyle)
-                continue;
-            CharFormat format = styles_[runStyle];
-            format.color = color;
-            applyStyle(runStart, p - runStart, styleFor(format));
-            runStart = p;
-            runStyle = s;
+        // Each character keeps its other attributes: map every style present once.
+        QByteArray styles = styleBytes(start, end - start);
+        std::array<int, kStyleCount> mapped;
+        mapped.fill(-1);
+        for (char& c : styles) {
+            int& target = mapped[static_cast<unsigned char>(c)];
+            if (target < 0) {
+                CharFormat format = styles_[static_cast<unsigned char>(c)];
+                change(format);
+                target = styleFor(format);
+            }
+            c = char(target);
         }
+        setStyleBytes(start, styles.constData(), end - start);
     }
     CharFormat format = styles_[insertionStyleAt(start)];
-    format.color = color;
+    change(format);
     explicitStyle_ = styleFor(format);
     explicitPosition_ = start;
+}
+
+void DocumentEditor::setSelColor(const QColor& color)
+{
+    changeSelectionFormat([&](CharFormat& f) { f.color = color; });
+}
+
+void DocumentEditor::setSelAttributes(bool italic, bool underline, bool strikeOut)
+{
+    changeSelectionFormat([&](CharFormat& f) {
+        f.italic = italic;
+        f.underline = underline;
+        f.strikeOut = strikeOut;
+    });
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    markStrikeOut(start, end - start, strikeOut);
+}
+
+void DocumentEditor::markStrikeOut(long byteStart, long length, bool on)
+{
+    if (length <= 0 || (!on && !hasStrikeOut_))
+        return;
+    hasStrikeOut_ = hasStrikeOut_ || on;
+    SendScintilla(SCI_SETINDICATORCURRENT, kStrikeIndicator);
+    SendScintilla(on ? SCI_INDICATORFILLRANGE : SCI_INDICATORCLEARRANGE, byteStart, length);
 }
 
 int DocumentEditor::insertionStyleAt(long bytePosition) const

@@ -50,6 +50,8 @@ public:
     // Returns false, changing nothing, when the colour text cannot be applied.
     bool setSelColor(const QString& colorText);
     void setSelColor(const QColor& color);
+    // Italic, underline and strike-through of the selection, or of the text typed next.
+    void setSelAttributes(bool italic, bool underline, bool strikeOut);
     // Colour of the text inserted next at the selection, leaving the selected text as it is.
     bool setInsertionColor(const QString& colorText);
     QColor colorAt(int position) const;
@@ -90,6 +92,11 @@ public:
     const CharFormat& styleFormat(int style) const { return styles_[style]; }
     // Sets the style of a range of bytes.
     void applyStyle(long byteStart, long byteLength, int style);
+    // The style of each byte of a range, and setting them back in one go.
+    QByteArray styleBytes(long byteStart, long byteLength) const;
+    void setStyleBytes(long byteStart, const char* styles, long byteLength);
+    // A pointer to the text, valid until the next change.
+    const char* characterPointer() const;
 
 public Q_SLOTS:
     void undo() override;
@@ -111,6 +118,10 @@ protected:
 private:
     void onModified(int position, int type, const char* text, int length, int, int, int, int, int, int);
     int insertionStyleAt(long bytePosition) const;
+    void changeSelectionFormat(const std::function<void(CharFormat&)>& change);
+    void markStrikeOut(long byteStart, long length, bool on);
+    static constexpr int kStrikeIndicator = 8;
+    bool hasStrikeOut_ = false;
     // Gives text inserted in [start, end) the insertion format.
     void styleInsertion(long start, long end);
     // Runs an edit whose inserted ranges only Scintilla knows, with its insertion reports on.

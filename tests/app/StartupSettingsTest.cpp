@@ -288,6 +288,8 @@ struct StateAtExit {
     bool geometryStored; // whether a normal-state run stored geometry before
 };
 
+void PrintTo(const StateAtExit& c, std::ostream* os) { *os << c.label; }
+
 class ExitStateTest : public StartupSettingsTest, public ::testing::WithParamInterface<StateAtExit> {};
 
 TEST_P(ExitStateTest, keepsTheLastNormalGeometry)
@@ -348,6 +350,8 @@ struct HostileFile {
     QByteArray bytes;
     bool designGeometry; // else only "somewhere on the screen"
 };
+
+void PrintTo(const HostileFile& c, std::ostream* os) { *os << c.label; }
 
 class HostileSettingsTest : public StartupSettingsTest, public ::testing::WithParamInterface<HostileFile> {};
 

@@ -247,11 +247,11 @@ TEST(DocumentEditorColor, unusableColourTextChangesNothing)
         EXPECT_FALSE(editor.setInsertionColor(QString::fromLatin1(bad)));
         EXPECT_EQ(colours(editor), "KRRK");
 
-        // Nor was the colour for the next insertion there changed.
-        editor.setSelStart(1);
+        // Nor was the colour for the next insertion there changed: what replaces the
+        // selection is still red.
         editor.replaceSelection(QStringLiteral("x"));
-        EXPECT_EQ(editor.wholeText(), QStringLiteral("axbcd"));
-        EXPECT_EQ(colours(editor), "KRRRK");
+        EXPECT_EQ(editor.wholeText(), QStringLiteral("axd"));
+        EXPECT_EQ(colours(editor), "KRK");
     }
 }
 
@@ -350,4 +350,19 @@ TEST(DocumentEditorUndo, aGroupedStepIsUndoneAtOnce)
     editor.undo();
     EXPECT_EQ(editor.wholeText(), QStringLiteral("word"));
     EXPECT_FALSE(editor.canUndo());
+}
+
+TEST(DocumentEditorColor, movingTheCaretDropsTheColourChosenForTheInsertionPoint)
+{
+    DocumentEditor editor;
+    editor.setTextBytes("abcd");
+    editor.setSelStart(2);
+    ASSERT_TRUE(editor.setInsertionColor(QStringLiteral("255")));
+    editor.setSelStart(0);
+    editor.replaceSelection(QStringLiteral("XY")); // text before the chosen place moves it
+    editor.setSelStart(4);
+    editor.replaceSelection(QStringLiteral("z"));
+    EXPECT_EQ(editor.wholeText(), QStringLiteral("XYabzcd"));
+    // Neither insertion is red: the caret left the place the colour was chosen for.
+    EXPECT_EQ(colours(editor), "KKKKKKK");
 }

@@ -290,7 +290,7 @@ TEST_F(FileTest, refusesWhatIsNotAReadableFileOfSensibleSize)
     EXPECT_EQ(atLimit.content.utf8.size(), 4096);
 }
 
-TEST_F(FileTest, refusesAFileOverTheDefaultLimitWithoutReadingIt)
+TEST_F(FileTest, refusesAFileOverTheDefaultLimit)
 {
     QFile huge(write(QStringLiteral("huge.html"), {}));
     ASSERT_TRUE(huge.resize(kMaxDocumentSize + 1)); // sparse: takes no room on disk
@@ -305,7 +305,8 @@ TEST_F(FileTest, writingToAFullDeviceReportsTheReason)
     const QString reason = writeFileSafely(QStringLiteral("/dev/full"), "<HTML>\n");
     EXPECT_TRUE(reason.contains(QStringLiteral("No space left on device"), Qt::CaseInsensitive))
         << reason.toStdString();
-    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists()) << "the device itself is not replaced";
+    // Renaming a temporary file over it would have replaced the device with a regular file.
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 TEST_F(FileTest, writingWhereNoFileCanBeIsRefused)

@@ -16,7 +16,8 @@ public:
 
     // Tries to hand files to a running instance. True when one answered: this start should end.
     bool handOver(const QStringList& files, int timeoutMs = 2000);
-    // Becomes the running instance. False when the socket cannot be created.
+    // Becomes the running instance. False when the socket cannot be created or another
+    // instance is already listening on it.
     bool listen();
 
     static QString serverNameFor(const QString& key);

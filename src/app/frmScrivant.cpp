@@ -1,6 +1,11 @@
 #include "app/frmScrivant.h"
 
 #include "app/HelpWindow.h"
+#include "app/PictureButton.h"
+#include "app/StatusHelpButton.h"
+#include "commands/TagCommands.h"
+#include "document/TagColoring.h"
+#include "document/Templates.h"
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
@@ -68,6 +73,7 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     buildLayout();
     menus_ = buildMenuBar(menuBar(), this);
     wireCommands();
+    buildButtons();
     prefs_.load(services_.settings);
     applyPreferences();
     placeWindow();
@@ -95,6 +101,8 @@ void frmScrivant::buildLayout()
     Picture1 = new QWidget(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedHeight(kToolStripTwips / kTwipsPerPixel);
+    // A narrow window clips the strip rather than growing to fit it.
+    Picture1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     Picture1->setLayout(new QHBoxLayout);
     Picture1->layout()->setContentsMargins(2, 2, 2, 2);
     Picture1->layout()->setSpacing(2);
@@ -110,6 +118,7 @@ void frmScrivant::buildLayout()
     Picture3 = new QWidget(central);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setFixedWidth(kButtonPanelTwips / kTwipsPerPixel);
+    Picture3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     Picture3->installEventFilter(this);
     auto* panel = new QVBoxLayout(Picture3);
     panel->setContentsMargins(2, 2, 2, 2);
@@ -169,6 +178,94 @@ void frmScrivant::applyPreferences()
     check("mnuColoredTags", prefs_.colorTagsOnOpening);
     check("mnuLocalPreview", prefs_.localPreview);
     check("mnuWebTimer", prefs_.webTimer);
+}
+
+// --- buttons -------------------------------------------------------------------------------------
+
+void frmScrivant::runCommand(const QString& actionName)
+{
+    QAction* a = action(actionName);
+    if (a && a->isEnabled())
+        a->trigger();
+}
+
+void frmScrivant::buildButtons()
+{
+    const auto showHelp = [this](const QString& text) {
+        if (text.isEmpty())
+            StatusBar->clearMessage();
+        else
+            StatusBar->showMessage(text);
+    };
+
+    struct Picture {
+        ToolPicture picture;
+        const char* name;
+        const char* up;
+        const char* down;
+        const char* help;
+        std::function<void()> command;
+    };
+    const std::vector<Picture> pictures = {
+        {ToolPicture::New, "imgNew", "ImgNewUp", "ImgNewDown", "Creates a new document.", [this] { newFromTemplate(); }},
+        {ToolPicture::Open, "imgOpen", "imgOpenUp", "imgOpenDn", "Opens a document.", [this] { files_.open(); }},
+        {ToolPicture::Save, "ImgSave", "imgSaveUp", "imgSaveDn", "Saves the current document.",
+         [this] { files_.save(activeDocument()); }},
+        {ToolPicture::Print, "imgPrint", "imgPrintUp", "imgPrintDn", "Prints the current document.",
+         [this] { files_.print(activeDocument()); }},
+        {ToolPicture::Cut, "imgCut", "imgCutUp", "ImgCutDn", "Cut Text.", [this] { editCommand(&QsciScintilla::cut); }},
+        {ToolPicture::Copy, "imgCopy", "imgCopyUp", "ImgCopyDn", "Copy Text.", [this] { editCommand(&QsciScintilla::copy); }},
+        {ToolPicture::Paste, "imgPaste", "imgPasteUp", "imgPasteDn", "Paste Text.",
+         [this] { editCommand(&QsciScintilla::paste); }},
+    };
+    auto* strip = static_cast<QHBoxLayout*>(Picture1->layout());
+    for (const Picture& p : pictures) {
+        auto* button = new PictureButton(p.picture, QLatin1String(p.name), QLatin1String(p.up),
+                                         QLatin1String(p.down), QLatin1String(p.help), Picture1);
+        connect(button, &PictureButton::statusText, this, showHelp);
+        connect(button, &PictureButton::clicked, this, p.command);
+        strip->addWidget(button);
+        if (p.picture == ToolPicture::Print)
+            strip->addSpacing(6);
+    }
+    strip->addSpacing(6);
+
+    QHash<QString, const FixedInsert*> inserts;
+    for (const FixedInsert& row : fixedTagCommands())
+        inserts.insert(row.control, &row);
+    auto* panel = static_cast<QVBoxLayout*>(Picture3->layout());
+    int panelIndex = 0;
+    for (const TagButton& b : tagButtons()) {
+        QWidget* area = b.area == QLatin1String("Picture1") ? Picture1 : Picture3;
+        auto* button = new StatusHelpButton(b.name, b.caption, b.helpText, area);
+        connect(button, &StatusHelpButton::statusText, this, showHelp);
+        if (b.name == QLatin1String("cmdBold") || b.name == QLatin1String("cmdItalic")
+            || b.name == QLatin1String("cmdUnderline")) {
+            QFont font(QStringLiteral("Times New Roman"), 12);
+            font.setBold(b.name == QLatin1String("cmdBold"));
+            font.setItalic(b.name == QLatin1String("cmdItalic"));
+            font.setUnderline(b.name == QLatin1String("cmdUnderline"));
+            button->setFont(font);
+        }
+        if (const FixedInsert* row = inserts.value(b.name)) {
+            connect(button, &QPushButton::clicked, this, [this, row] { InsertText(row->opening, row->closing); });
+        } else {
+            // A button that opens a window does what its menu twin does, and only when it can.
+            QAction* twin = b.command.isEmpty() ? nullptr : action(b.command);
+            button->setEnabled(twin && twin->isEnabled());
+            if (twin) {
+                connect(button, &QPushButton::clicked, this, [this, name = b.command] { runCommand(name); });
+                connect(twin, &QAction::enabledChanged, button, &QWidget::setEnabled);
+            }
+        }
+        if (area == Picture1) {
+            button->setFixedSize(std::max(24, button->fontMetrics().horizontalAdvance(b.caption) + 14), 24);
+            strip->addWidget(button);
+        } else {
+            panel->insertWidget(panelIndex++, button);
+        }
+    }
+    strip->addStretch(1);
 }
 
 // --- command routing ---------------------------------------------------------------------------
@@ -231,6 +328,19 @@ void frmScrivant::wireCommands()
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setObjectName(QStringLiteral("helpShortcut"));
     connect(f1, &QShortcut::activated, this, &frmScrivant::showHelp);
+
+    for (const auto* table : {&fixedTagCommands(), &characterCommands()})
+        for (const FixedInsert& row : *table)
+            if (row.control.startsWith(QLatin1String("mnu")))
+                on(row.control, [this, row] { InsertText(row.opening, row.closing); });
+
+    on(QStringLiteral("mnuLinkClr"), [this] { chooseTagColor(); });
+    on(QStringLiteral("mnuTextColor"), [this] { chooseTextColor(); });
+    on(QStringLiteral("mnuBackground"), [this] { chooseBackground(); });
+    on(QStringLiteral("mnuFontSize"), [this] { chooseFont(); });
+    on(QStringLiteral("mnuDefault"), [this] { applyDefaultTemplate(activeDocument()); });
+    on(QStringLiteral("mnuUserTemplate"), [this] { applyUserTemplate(activeDocument()); });
+    on(QStringLiteral("mnuSetUserTemplate"), [this] { saveUserTemplate(); });
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -326,7 +436,29 @@ frmTemplate* frmScrivant::newDocument()
 
 void frmScrivant::documentLoaded(frmTemplate*)
 {
-    // The colouring pass joins here when Color Tags On Opening is built.
+    ColorAllTags();
+}
+
+void frmScrivant::ColorAllTags()
+{
+    frmTemplate* document = activeDocument();
+    if (!isChecked(QStringLiteral("mnuColoredTags")) || !document)
+        return;
+    DocumentEditor* editor = document->txtInput;
+    editor->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StatusBar->showMessage(QStringLiteral("Adding Color To HTML Tags"));
+    StatusBar->repaint();
+    if (const std::optional<QColor> tag = colorFromText(prefs_.tagColor)) {
+        // Repaints go on between slices; input waits until the pass is over.
+        colorTagRuns(editor, *tag, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    }
+    StatusBar->clearMessage();
+    StatusBar->repaint();
+    QApplication::restoreOverrideCursor();
+    editor->setEnabled(true);
+    editor->setFocus();
+    editor->setSelStart(1);
 }
 
 bool frmScrivant::documentClosing(frmTemplate* document)
@@ -537,6 +669,132 @@ void frmScrivant::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Let the drag source finish before the files load.
     QMetaObject::invokeMethod(this, [this, paths] { openFiles(paths); }, Qt::QueuedConnection);
+}
+
+// --- colours and font ----------------------------------------------------------------------------
+
+void frmScrivant::noDocumentOrCancel()
+{
+    services_.prompter.message(this, {kProgramTitle, QStringLiteral("There is no document loaded or you pressed Cancel."),
+                                      PromptIcon::Critical, PromptButtons::Ok});
+}
+
+void frmScrivant::chooseTagColor()
+{
+    const std::optional<QColor> chosen =
+        services_.prompter.color(this, {colorFromText(prefs_.tagColor).value_or(QColor(Qt::blue))});
+    if (!chosen) {
+        services_.prompter.message(this, {kProgramTitle, QStringLiteral("I was unable to understand for some reason."),
+                                          PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    }
+    prefs_.tagColor = colorToText(*chosen);
+}
+
+void frmScrivant::chooseTextColor()
+{
+    const std::optional<QColor> chosen =
+        services_.prompter.color(this, {colorFromText(prefs_.textColor).value_or(QColor(Qt::black))});
+    frmTemplate* document = activeDocument();
+    if (!chosen || !document) {
+        noDocumentOrCancel();
+        return;
+    }
+    document->txtInput->setSelColor(*chosen);
+    prefs_.textColor = colorToText(*chosen);
+}
+
+void frmScrivant::chooseBackground()
+{
+    const std::optional<QColor> chosen =
+        services_.prompter.color(this, {colorFromText(prefs_.background).value_or(QColor(Qt::white))});
+    frmTemplate* document = activeDocument();
+    if (!chosen || !document) {
+        noDocumentOrCancel();
+        return;
+    }
+    document->txtInput->setBackColor(*chosen);
+    prefs_.background = colorToText(*chosen);
+}
+
+void frmScrivant::chooseFont()
+{
+    QFont initial(prefs_.fontName, prefs_.fontSize.toInt() > 0 ? prefs_.fontSize.toInt() : 10);
+    initial.setBold(prefs_.fontBold);
+    const std::optional<QFont> chosen = services_.prompter.font(this, {initial});
+    if (!chosen) {
+        noDocumentOrCancel();
+        return;
+    }
+    prefs_.fontName = chosen->family();
+    prefs_.fontBold = chosen->bold();
+    if (chosen->pointSize() > 0)
+        prefs_.fontSize = QString::number(chosen->pointSize());
+    frmTemplate* document = activeDocument();
+    if (!document) {
+        noDocumentOrCancel();
+        return;
+    }
+    DocumentEditor* editor = document->txtInput;
+    editor->setSelAttributes(chosen->italic(), chosen->underline(), chosen->strikeOut());
+    editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
+}
+
+// --- templates ------------------------------------------------------------------------------------
+
+bool frmScrivant::confirmOverwrite(const QString& title)
+{
+    return services_.prompter.message(this, {title, QStringLiteral("This will overwrite current document!  Continue?"),
+                                             PromptIcon::Exclamation, PromptButtons::YesNo})
+           == PromptAnswer::Yes;
+}
+
+void frmScrivant::applyDefaultTemplate(frmTemplate* document)
+{
+    if (!document)
+        return;
+    DocumentEditor* editor = document->txtInput;
+    if (editor->byteLength() > 0 && !confirmOverwrite(QStringLiteral("Overwrite!")))
+        return;
+    editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
+    editor->setSelStart(0);
+    editor->setInsertionColor(prefs_.tagColor);
+    editor->replaceAllText(defaultTemplate(document->lineBreak()));
+    editor->setInsertionColor(prefs_.textColor);
+}
+
+void frmScrivant::applyUserTemplate(frmTemplate* document)
+{
+    if (!document)
+        return;
+    DocumentEditor* editor = document->txtInput;
+    if (editor->byteLength() > 0 && !confirmOverwrite(QString()))
+        return;
+    editor->setSelStart(0);
+    editor->setInsertionColor(prefs_.tagColor);
+    editor->replaceAllText(prefs_.userTemplate);
+    editor->setInsertionColor(prefs_.textColor);
+}
+
+void frmScrivant::saveUserTemplate()
+{
+    frmTemplate* document = activeDocument();
+    if (!document) {
+        services_.prompter.message(this, {kProgramTitle, QStringLiteral("Load document first."), PromptIcon::Critical,
+                                          PromptButtons::Ok});
+        return;
+    }
+    prefs_.userTemplate = document->txtInput->wholeText();
+}
+
+void frmScrivant::newFromTemplate()
+{
+    frmTemplate* document = newDocument();
+    if (prefs_.userTemplate.isEmpty())
+        applyDefaultTemplate(document);
+    else
+        applyUserTemplate(document);
+    document->setModified(false);
 }
 
 // --- about and help -----------------------------------------------------------------------------

@@ -38,6 +38,8 @@ public:
 
     // Wraps the active document's selection; nothing happens without a document.
     void InsertText(const QString& opening, const QString& closing);
+    // Colours every tag of the active document when Color Tags On Opening is checked.
+    void ColorAllTags();
 
     frmTemplate* activeDocument() const override;
     QList<frmTemplate*> documents() const;
@@ -84,6 +86,18 @@ private:
     Prompter& prompter() override { return services_.prompter; }
 
     void buildLayout();
+    void buildButtons();
+    void runCommand(const QString& actionName);
+    void chooseTagColor();
+    void chooseTextColor();
+    void chooseBackground();
+    void chooseFont();
+    void noDocumentOrCancel();
+    bool confirmOverwrite(const QString& title);
+    void applyDefaultTemplate(frmTemplate* document);
+    void applyUserTemplate(frmTemplate* document);
+    void saveUserTemplate();
+    void newFromTemplate();
     void wireCommands();
     void on(const QString& name, std::function<void()> handler);
     void applyPreferences();

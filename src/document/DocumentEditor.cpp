@@ -192,6 +192,19 @@ QString DocumentEditor::selText() const
     return QString::fromUtf8(data, end - start);
 }
 
+void DocumentEditor::replaceAllText(const QString& text)
+{
+    // The insertion format belongs to the caret, which the whole text is about to replace.
+    const long caret = SendScintilla(SCI_GETSELECTIONSTART);
+    const std::optional<int> chosen = explicitStyle_ && explicitPosition_ == caret ? explicitStyle_ : std::nullopt;
+    SendScintilla(SCI_SETSEL, 0, byteLength());
+    if (chosen) {
+        explicitStyle_ = chosen;
+        explicitPosition_ = 0;
+    }
+    replaceSelection(text);
+}
+
 void DocumentEditor::replaceSelection(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();

@@ -43,6 +43,8 @@ public:
     void setSelLength(int length);   // extends from selStart
     void setSelection(int start, int length);
     QString selText() const;
+    // Replaces the whole text as one step that can be undone, in the insertion format.
+    void replaceAllText(const QString& text);
     // Replaces the selection and leaves the caret after the new text with nothing selected.
     void replaceSelection(const QString& text);
 

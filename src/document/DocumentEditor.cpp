@@ -136,6 +136,7 @@ void DocumentEditor::setTextBytes(const QByteArray& utf8)
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_ADDTEXT, utf8.size(), utf8.constData());
     applyStyle(0, utf8.size(), style);
+    uniformStyle_ = style;
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
 }
@@ -257,6 +258,10 @@ void DocumentEditor::applyStyle(long byteStart, long length, int style)
     SendScintilla(SCI_STARTSTYLING, byteStart);
     SendScintilla(SCI_SETSTYLING, length, style);
     markStrikeOut(byteStart, length, styles_[style].strikeOut);
+    if (byteStart == 0 && length == byteLength())
+        uniformStyle_ = style;
+    else if (uniformStyle_ != style)
+        uniformStyle_.reset();
 }
 
 QByteArray DocumentEditor::styleBytes(long byteStart, long length) const
@@ -278,6 +283,7 @@ void DocumentEditor::setStyleBytes(long byteStart, const char* styles, long leng
         return;
     SendScintilla(SCI_STARTSTYLING, byteStart);
     SendScintilla(SCI_SETSTYLINGEX, uintptr_t(length), styles);
+    uniformStyle_.reset();
 }
 
 const char* DocumentEditor::characterPointer() const

@@ -97,6 +97,8 @@ public:
     // The style of each byte of a range, and setting them back in one go.
     QByteArray styleBytes(long byteStart, long byteLength) const;
     void setStyleBytes(long byteStart, const char* styles, long byteLength);
+    // The style every character has, when it is known that they all share one.
+    std::optional<int> uniformStyle() const { return uniformStyle_; }
     // A pointer to the text, valid until the next change.
     const char* characterPointer() const;
 
@@ -124,6 +126,7 @@ private:
     void markStrikeOut(long byteStart, long length, bool on);
     static constexpr int kStrikeIndicator = 8;
     bool hasStrikeOut_ = false;
+    std::optional<int> uniformStyle_ = 0;
     // Gives text inserted in [start, end) the insertion format.
     void styleInsertion(long start, long end);
     // Runs an edit whose inserted ranges only Scintilla knows, with its insertion reports on.

@@ -2,7 +2,9 @@
 
 #include "document/DocumentEditor.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 #include <cstring>
 
 namespace {
@@ -13,11 +15,9 @@ constexpr long kSlice = 1 << 20;
 void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::function<void()>& yield)
 {
     const long length = editor->byteLength();
-    QByteArray styles = editor->styleBytes(0, length);
     // Each style maps to the same format in the tag colour; found once per style.
     std::array<int, 256> recoloured;
     recoloured.fill(-1);
-    char* out = styles.data();
     const auto recolour = [&](int style) {
         int& target = recoloured[size_t(style)];
         if (target < 0) {
@@ -27,16 +27,42 @@ void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::fun
         }
         return char(target);
     };
-    {
-        // The pointer stays valid: nothing changes the text during the scan.
-        const char* data = editor->characterPointer();
-        forEachTagRun(data, length, [&](qsizetype p, qsizetype q) {
-            for (qsizetype k = p; k <= q; ++k)
-                out[k] = recolour(static_cast<unsigned char>(out[k]));
+    // A freshly loaded text has one style throughout: then the old styles need not be read,
+    // which is most of the cost, and one slice-sized buffer serves the whole text.
+    if (const std::optional<int> uniform = editor->uniformStyle()) {
+        const char plain = char(*uniform);
+        const char tagStyle = recolour(*uniform);
+        std::vector<char> slice(size_t(std::min(kSlice, length)), plain);
+        long sliceStart = 0;
+        const auto writeSlicesBefore = [&](long position) {
+            while (position >= sliceStart + kSlice) {
+                editor->setStyleBytes(sliceStart, slice.data(), kSlice);
+                std::fill(slice.begin(), slice.end(), plain);
+                sliceStart += kSlice;
+                if (yield)
+                    yield();
+            }
+        };
+        forEachTagRun(editor->characterPointer(), length, [&](qsizetype p, qsizetype q) {
+            for (long from = p; from <= q;) {
+                writeSlicesBefore(from);
+                const long upto = std::min<long>(q, sliceStart + kSlice - 1);
+                memset(slice.data() + (from - sliceStart), tagStyle, size_t(upto - from + 1));
+                from = upto + 1;
+            }
         });
+        writeSlicesBefore(length);
+        editor->setStyleBytes(sliceStart, slice.data(), length - sliceStart);
+        return;
     }
+    QByteArray styles = editor->styleBytes(0, length);
+    char* out = styles.data();
+    forEachTagRun(editor->characterPointer(), length, [&](qsizetype p, qsizetype q) {
+        for (qsizetype k = p; k <= q; ++k)
+            out[k] = recolour(static_cast<unsigned char>(out[k]));
+    });
     for (long start = 0; start < length; start += kSlice) {
-        editor->setStyleBytes(start, out + start, std::min(kSlice, length - start));
+        editor->setStyleBytes(start, styles.constData() + start, std::min(kSlice, length - start));
         if (yield)
             yield();
     }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -821,6 +822,35 @@ void frmScrivant::showHelp()
 }
 
 // --- shutdown ------------------------------------------------------------------------------------
+
+std::optional<QString> frmScrivant::activeDocumentPath() const
+{
+    if (const frmTemplate* document = activeDocument())
+        return document->caption();
+    return std::nullopt;
+}
+
+QByteArray frmScrivant::activeLineBreak() const
+{
+    const frmTemplate* document = activeDocument();
+    return document ? document->lineBreak() : QByteArray("\n");
+}
+
+void frmScrivant::showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create)
+{
+    for (const QPointer<QWidget>& d : std::as_const(dialogs_)) {
+        if (d && d->objectName() == name && d->isVisible()) {
+            d->raise();
+            d->activateWindow();
+            return;
+        }
+    }
+    QDialog* dialog = create(*this);
+    registerDialog(dialog);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
 
 void frmScrivant::registerDialog(QWidget* dialog)
 {

@@ -5,6 +5,7 @@
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
+#include "dialogs/DialogHost.h"
 #include "document/frmTemplate.h"
 
 #include <QMainWindow>
@@ -28,7 +29,7 @@ struct AppServices {
     Clock& clock;
 };
 
-class frmScrivant : public QMainWindow, private DocumentHost, private DocumentWorkspace {
+class frmScrivant : public QMainWindow, private DocumentHost, private DocumentWorkspace, private DialogHost {
     Q_OBJECT
 public:
     explicit frmScrivant(AppServices services, QWidget* parent = nullptr);
@@ -37,7 +38,10 @@ public:
     static const QString kCaption;
 
     // Wraps the active document's selection; nothing happens without a document.
-    void InsertText(const QString& opening, const QString& closing);
+    void InsertText(const QString& opening, const QString& closing) override;
+    // Shows the named dialog, bringing it forward when it is open, else creating it anew so
+    // that each opening starts empty.
+    void showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create);
     // Colours every tag of the active document when Color Tags On Opening is checked.
     void ColorAllTags();
 
@@ -78,6 +82,12 @@ private:
     bool documentClosing(frmTemplate* document) override;
     void documentClosed(frmTemplate* document) override;
     void editorRightClicked(frmTemplate* document, const QPoint& globalPosition) override;
+    // DialogHost
+    std::optional<QString> activeDocumentPath() const override;
+    QByteArray activeLineBreak() const override;
+    QString imageFolder() const override { return prefs_.imageFolder; }
+    void setImageFolder(const QString& folder) override { prefs_.imageFolder = folder; }
+    QWidget* ownerWindow() override { return this; }
     // DocumentWorkspace
     frmTemplate* newDocument() override;
     void documentLoaded(frmTemplate* document) override;

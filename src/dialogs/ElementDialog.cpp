@@ -1,0 +1,62 @@
+#include "dialogs/ElementDialog.h"
+
+#include "dialogs/DialogHost.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+ElementDialog::ElementDialog(const QString& name, const QString& title, DialogHost& host)
+    : QDialog(host.ownerWindow()), host_(host)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QPushButton* ElementDialog::makeOkButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("cmdOK"));
+    button->setDefault(true);
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, &QDialog::accept);
+    return button;
+}
+
+QPushButton* ElementDialog::makeCancelButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("cmdCancel"));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+void ElementDialog::showEvent(QShowEvent* event)
+{
+    if (!centred_) {
+        centred_ = true;
+        adjustSize();
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    QDialog::showEvent(event);
+}
+
+AttributeText& AttributeText::add(const QString& name, const QString& value, Quoting quoting)
+{
+    if (value.isEmpty())
+        return *this;
+    text_ += QLatin1Char(' ') + name + QLatin1Char('=');
+    text_ += quoting == Quoted ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+    return *this;
+}
+
+AttributeText& AttributeText::raw(const QString& text)
+{
+    text_ += text;
+    return *this;
+}

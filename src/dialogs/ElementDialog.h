@@ -1,0 +1,40 @@
+#pragma once
+// The common shape of the element dialogs: modeless, owned by the main window, centred on the
+// screen when shown, Enter presses OK and Esc presses Cancel. Also the one way every dialog
+// writes an attribute that is present only when its field is filled.
+
+#include <QDialog>
+#include <QString>
+
+class DialogHost;
+class QPushButton;
+
+class ElementDialog : public QDialog {
+    Q_OBJECT
+public:
+    ElementDialog(const QString& name, const QString& title, DialogHost& host);
+
+    // Makes an OK and a Cancel button with their names; OK is the default button.
+    QPushButton* makeOkButton(const QString& caption = QStringLiteral("OK"));
+    QPushButton* makeCancelButton(const QString& caption = QStringLiteral("Cancel"));
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    DialogHost& host_;
+
+private:
+    bool centred_ = false;
+};
+
+// Builds a tag's attribute list: " NAME=value" or " NAME=\"value\"", only for filled fields.
+class AttributeText {
+public:
+    enum Quoting { Bare, Quoted };
+    AttributeText& add(const QString& name, const QString& value, Quoting quoting);
+    // Appends text as it is (a keyword attribute, a fixed fragment).
+    AttributeText& raw(const QString& text);
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
+};

@@ -243,6 +243,7 @@ void frmScrivant::buildButtons()
         if (b.name == QLatin1String("cmdBold") || b.name == QLatin1String("cmdItalic")
             || b.name == QLatin1String("cmdUnderline")) {
             QFont font(QStringLiteral("Times New Roman"), 12);
+            font.setStyleHint(QFont::Serif); // whichever serif face the desktop has
             font.setBold(b.name == QLatin1String("cmdBold"));
             font.setItalic(b.name == QLatin1String("cmdItalic"));
             font.setUnderline(b.name == QLatin1String("cmdUnderline"));
@@ -692,30 +693,29 @@ void frmScrivant::chooseTagColor()
     prefs_.tagColor = colorToText(*chosen);
 }
 
-void frmScrivant::chooseTextColor()
+void frmScrivant::chooseDocumentColor(QString& stored, const QColor& fallback,
+                                      const std::function<void(DocumentEditor*, const QColor&)>& apply)
 {
-    const std::optional<QColor> chosen =
-        services_.prompter.color(this, {colorFromText(prefs_.textColor).value_or(QColor(Qt::black))});
+    const std::optional<QColor> chosen = services_.prompter.color(this, {colorFromText(stored).value_or(fallback)});
     frmTemplate* document = activeDocument();
     if (!chosen || !document) {
         noDocumentOrCancel();
         return;
     }
-    document->txtInput->setSelColor(*chosen);
-    prefs_.textColor = colorToText(*chosen);
+    apply(document->txtInput, *chosen);
+    stored = colorToText(*chosen);
+}
+
+void frmScrivant::chooseTextColor()
+{
+    chooseDocumentColor(prefs_.textColor, Qt::black,
+                        [](DocumentEditor* editor, const QColor& c) { editor->setSelColor(c); });
 }
 
 void frmScrivant::chooseBackground()
 {
-    const std::optional<QColor> chosen =
-        services_.prompter.color(this, {colorFromText(prefs_.background).value_or(QColor(Qt::white))});
-    frmTemplate* document = activeDocument();
-    if (!chosen || !document) {
-        noDocumentOrCancel();
-        return;
-    }
-    document->txtInput->setBackColor(*chosen);
-    prefs_.background = colorToText(*chosen);
+    chooseDocumentColor(prefs_.background, Qt::white,
+                        [](DocumentEditor* editor, const QColor& c) { editor->setBackColor(c); });
 }
 
 void frmScrivant::chooseFont()

@@ -19,6 +19,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 class QsciScintilla;
+class DocumentEditor;
 class QStatusBar;
 class SettingsStore;
 
@@ -99,6 +100,9 @@ private:
     void buildButtons();
     void runCommand(const QString& actionName);
     void chooseTagColor();
+    // Text Color and Background: the colour dialog, the active editor, then the stored value.
+    void chooseDocumentColor(QString& stored, const QColor& fallback,
+                             const std::function<void(DocumentEditor*, const QColor&)>& apply);
     void chooseTextColor();
     void chooseBackground();
     void chooseFont();

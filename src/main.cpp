@@ -9,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Corvane Scrivant"));
     QApplication::setDesktopFileName(QStringLiteral("scrivant"));

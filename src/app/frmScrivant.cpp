@@ -6,6 +6,9 @@
 #include "commands/TagCommands.h"
 #include "document/TagColoring.h"
 #include "document/Templates.h"
+#include "dialogs/frmBody.h"
+#include "dialogs/frmGraphicLink.h"
+#include "dialogs/frmLinks.h"
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
@@ -335,6 +338,16 @@ void frmScrivant::wireCommands()
         for (const FixedInsert& row : *table)
             if (row.control.startsWith(QLatin1String("mnu")))
                 on(row.control, [this, row] { InsertText(row.opening, row.closing); });
+
+    on(QStringLiteral("mnuLink"), [this] {
+        showDialog(QStringLiteral("frmLinks"), [](DialogHost& host) { return new frmLinks(host); });
+    });
+    on(QStringLiteral("mnuImage"), [this] {
+        showDialog(QStringLiteral("frmGraphicLink"), [](DialogHost& host) { return new frmGraphicLink(host); });
+    });
+    on(QStringLiteral("mnuBody"), [this] {
+        showDialog(QStringLiteral("frmBody"), [](DialogHost& host) { return new frmBody(host); });
+    });
 
     on(QStringLiteral("mnuLinkClr"), [this] { chooseTagColor(); });
     on(QStringLiteral("mnuTextColor"), [this] { chooseTextColor(); });

@@ -1,0 +1,118 @@
+#include "platform/HtmlView.h"
+
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStackedLayout>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+HtmlView::HtmlView(QWidget* parent, Engine engine) : QWidget(parent), stack_(new QStackedLayout(this))
+{
+    stack_->setContentsMargins(0, 0, 0, 0);
+    if (engine == Engine::Simple || !browserEngineAvailable()) {
+        useFallback();
+        return;
+    }
+    web_ = new QWebEngineView(this);
+    web_->setContextMenuPolicy(Qt::NoContextMenu);
+    stack_->addWidget(web_);
+    connect(web_, &QWebEngineView::loadFinished, this, &HtmlView::loadFinished);
+    // A renderer that cannot start or dies leaves a blank view: show the page the simple way.
+    connect(web_->page(), &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                if (status == QWebEnginePage::NormalTerminationStatus)
+                    return;
+                useFallback();
+                showAgain();
+            });
+}
+
+bool HtmlView::browserEngineAvailable()
+{
+    static const bool available = [] {
+        if (qgetenv("SCRIVANT_SIMPLE_HTML") == "1")
+            return false;
+        // As root the engine refuses to start its sandbox and aborts the program, unless the
+        // sandbox was turned off on purpose.
+        const QByteArray noSandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        if (::geteuid() == 0 && (noSandbox.isEmpty() || noSandbox == "0")
+            && !qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"))
+            return false;
+        // Without its helper process the engine aborts the whole program on first use.
+        const QByteArray helper = qgetenv("QTWEBENGINEPROCESS_PATH");
+        if (!helper.isEmpty())
+            return QFileInfo(QString::fromLocal8Bit(helper)).isExecutable();
+        return QFileInfo(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
+                         + QStringLiteral("/QtWebEngineProcess"))
+            .isExecutable();
+    }();
+    return available;
+}
+
+void HtmlView::useFallback()
+{
+    if (text_)
+        return;
+    if (web_) {
+        stack_->removeWidget(web_);
+        web_->hide();
+        web_->deleteLater(); // may be inside one of its own signals
+        web_ = nullptr;
+    }
+    text_ = new QTextBrowser(this);
+    text_->setOpenLinks(false);
+    text_->setFrameShape(QFrame::NoFrame);
+    stack_->addWidget(text_);
+    stack_->setCurrentWidget(text_);
+}
+
+void HtmlView::showAgain()
+{
+    if (showingHtml_)
+        setHtml(html_, baseUrl_);
+    else if (!url_.isEmpty())
+        load(url_);
+}
+
+void HtmlView::load(const QUrl& url)
+{
+    url_ = url;
+    showingHtml_ = false;
+    if (web_) {
+        web_->load(url);
+        return;
+    }
+    // The simple view loads at once; report it afterwards as the engine would.
+    const bool ok = !url.isLocalFile() || QFileInfo(url.toLocalFile()).isFile();
+    if (!ok)
+        text_->clear();
+    else if (text_->source() == url)
+        text_->reload(); // the same page, rewritten since: setSource alone would keep the old one
+    else
+        text_->setSource(url, QTextDocument::HtmlResource);
+    QTimer::singleShot(0, this, [this, ok] { emit loadFinished(ok); });
+}
+
+void HtmlView::setHtml(const QString& html, const QUrl& baseUrl)
+{
+    url_.clear();
+    html_ = html;
+    baseUrl_ = baseUrl;
+    showingHtml_ = true;
+    if (web_) {
+        web_->setHtml(html, baseUrl);
+        return;
+    }
+    text_->document()->setBaseUrl(baseUrl);
+    text_->setHtml(html);
+    QTimer::singleShot(0, this, [this] { emit loadFinished(true); });
+}
+
+QSize HtmlView::sizeHint() const
+{
+    return {160, 160};
+}

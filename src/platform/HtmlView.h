@@ -1,0 +1,50 @@
+#pragma once
+// Shows an HTML page or a local file in a real browser engine. Where the engine cannot run
+// (its helper process is missing, it would need a sandbox it cannot have as root, or its
+// renderer dies) a simple rich-text view takes over, which still shows plain pages and local
+// pictures.
+
+#include <QUrl>
+#include <QWidget>
+
+class QStackedLayout;
+class QTextBrowser;
+class QWebEngineView;
+
+class HtmlView : public QWidget {
+    Q_OBJECT
+public:
+    enum class Engine { Automatic, Simple };
+    // Automatic takes the browser engine where it can run; Simple always the rich-text view.
+    explicit HtmlView(QWidget* parent = nullptr, Engine engine = Engine::Automatic);
+
+    // Requests the document at url (a file:/// address for local pages).
+    void load(const QUrl& url);
+    void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
+    // The address last requested (empty after setHtml and at first).
+    QUrl url() const { return url_; }
+
+    // Whether the browser engine shows the pages, rather than the rich-text fallback.
+    bool usesBrowserEngine() const { return web_ != nullptr; }
+    // Whether a browser engine can be used in this process at all. Setting the environment
+    // variable SCRIVANT_SIMPLE_HTML to 1 turns it off.
+    static bool browserEngineAvailable();
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // The requested page has been shown (ok) or could not be (not ok).
+    void loadFinished(bool ok);
+
+private:
+    void useFallback();
+    void showAgain();
+
+    QStackedLayout* stack_;
+    QWebEngineView* web_ = nullptr;
+    QTextBrowser* text_ = nullptr;
+    QUrl url_;
+    QString html_;
+    QUrl baseUrl_;
+    bool showingHtml_ = false;
+};

@@ -843,6 +843,12 @@ std::optional<QString> frmScrivant::activeDocumentPath() const
     return std::nullopt;
 }
 
+DocumentEditor* frmScrivant::activeEditor() const
+{
+    const frmTemplate* document = activeDocument();
+    return document ? document->txtInput : nullptr;
+}
+
 QByteArray frmScrivant::activeLineBreak() const
 {
     const frmTemplate* document = activeDocument();

@@ -86,6 +86,7 @@ private:
     // DialogHost
     std::optional<QString> activeDocumentPath() const override;
     QByteArray activeLineBreak() const override;
+    DocumentEditor* activeEditor() const override;
     QString imageFolder() const override { return prefs_.imageFolder; }
     void setImageFolder(const QString& folder) override { prefs_.imageFolder = folder; }
     QWidget* ownerWindow() override { return this; }

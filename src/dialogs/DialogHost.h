@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class DocumentEditor;
 class Prompter;
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     virtual void InsertText(const QString& opening, const QString& closing) = 0;
     // The active document's file path (empty while it was never saved); none without a document.
     virtual std::optional<QString> activeDocumentPath() const = 0;
+    // The active document's editor, for dialogs that change its text themselves; none without one.
+    virtual DocumentEditor* activeEditor() const = 0;
     // The line break of the active document (LF without one).
     virtual QByteArray activeLineBreak() const = 0;
     virtual Prompter& prompter() = 0;

@@ -41,7 +41,9 @@ void ElementDialog::showEvent(QShowEvent* event)
         adjustSize();
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        // Centre the whole window, frame included, where the frame is already known.
+        const QSize outer = frameGeometry().size();
+        move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     }
     QDialog::showEvent(event);
 }

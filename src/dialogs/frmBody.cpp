@@ -1,6 +1,5 @@
 #include "dialogs/frmBody.h"
 
-#include "app/frmScrivant.h"
 #include "dialogs/DialogHost.h"
 #include "dialogs/FileReference.h"
 #include "dialogs/frmImage.h"
@@ -41,14 +40,6 @@ void setSampleColor(QLabel* sample, QPalette::ColorRole role, const QColor& colo
     sample->setPalette(palette);
     if (role == QPalette::Window)
         sample->setAutoFillBackground(true);
-}
-
-// The editor of the document the main window calls active; none without one.
-DocumentEditor* activeEditor(DialogHost& host)
-{
-    const auto* main = qobject_cast<const frmScrivant*>(host.ownerWindow());
-    const frmTemplate* document = main ? main->activeDocument() : nullptr;
-    return document ? document->txtInput : nullptr;
 }
 
 } // namespace
@@ -181,7 +172,7 @@ BodyFields frmBody::fields() const
 
 void frmBody::insert()
 {
-    DocumentEditor* editor = activeEditor(host_);
+    DocumentEditor* editor = host_.activeEditor();
     if (!editor)
         return; // no document: nothing changes
     const TextRange old = bodyTagRange(editor->wholeText(), editor->selStart(), editor->selLength());

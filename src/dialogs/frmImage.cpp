@@ -278,8 +278,9 @@ void frmImage::folderActivated(QListWidgetItem* item)
 
 QString frmImage::chosenPath() const
 {
+    // The current file is the chosen one; the list holds one choice at a time.
     const QListWidgetItem* file = File1->currentItem();
-    return joinImagePath(folder_, file && file->isSelected() ? file->text() : QString());
+    return joinImagePath(folder_, file ? file->text() : QString());
 }
 
 void frmImage::fileClicked()

@@ -3,10 +3,12 @@
 
 #include "dialogs/DialogHost.h"
 #include "dialogs/FileReference.h"
+#include "support/FakeDialogHost.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 // Failures show the text rather than its code units.
@@ -17,22 +19,11 @@ namespace {
 const QString kSaveFirst = QStringLiteral("You must save this document before selecting a path to an image.");
 const QString kNoDocument = QStringLiteral("Please save document before selecting the relative path to an image.");
 
-// A main window reduced to what the helpers ask of it.
-class FakeHost : public DialogHost {
+// Nothing is inserted by these helpers: they only fill boxes.
+class FakeHost : public FakeDialogHost {
 public:
-    explicit FakeHost(ScriptedPrompter& prompter) : prompter_(prompter) {}
+    using FakeDialogHost::FakeDialogHost;
     void InsertText(const QString&, const QString&) override { ADD_FAILURE() << "nothing is inserted here"; }
-    std::optional<QString> activeDocumentPath() const override { return documentPath; }
-    QByteArray activeLineBreak() const override { return "\n"; }
-    Prompter& prompter() override { return prompter_; }
-    QString imageFolder() const override { return {}; }
-    void setImageFolder(const QString&) override {}
-    QWidget* ownerWindow() override { return nullptr; }
-
-    std::optional<QString> documentPath; // none: no document open
-
-private:
-    ScriptedPrompter& prompter_;
 };
 
 void expectMessage(const PromptRecord& r, const QString& title, const QString& text, PromptIcon icon)

@@ -1,6 +1,7 @@
 // The image chooser: which files its patterns list, how it joins paths, the preview page it
 // writes and shows, the folder it remembers, and where it opens when that folder is gone.
 
+#include "support/FakeDialogHost.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestApp.h"
 
@@ -24,6 +25,7 @@
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
 #include <gtest/gtest.h>
 
 // Failures show the text rather than its code units.
@@ -35,22 +37,7 @@ namespace {
 const QByteArray kGif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
 
 // The chooser needs only a prompter and the remembered folder from its host.
-class FakeHost : public DialogHost {
-public:
-    explicit FakeHost(Prompter& prompter) : prompter_(prompter) {}
-    void InsertText(const QString&, const QString&) override {}
-    std::optional<QString> activeDocumentPath() const override { return std::nullopt; }
-    QByteArray activeLineBreak() const override { return "\n"; }
-    Prompter& prompter() override { return prompter_; }
-    QString imageFolder() const override { return folder; }
-    void setImageFolder(const QString& f) override { folder = f; }
-    QWidget* ownerWindow() override { return nullptr; }
-
-    QString folder;
-
-private:
-    Prompter& prompter_;
-};
+using FakeHost = FakeDialogHost;
 
 QString makeFile(const QString& path, const QByteArray& bytes = "x")
 {

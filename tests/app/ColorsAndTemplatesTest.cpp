@@ -205,13 +205,15 @@ TEST_F(ColorsAndTemplatesTest, OpeningColoursEveryTagRunWhileTheStatusBarSaysSo)
 TEST_F(ColorsAndTemplatesTest, DroppedFilesAreColouredEachInItsOwnWindow)
 {
     colourTagsOnOpening();
+    // As at first start: no text colour chosen, so text keeps the editor's own colour.
+    window->preferences().textColor.clear();
     const QString first = writeFile(QStringLiteral("first.htm"), "<B>one</B>");
     const QString second = writeFile(QStringLiteral("second.htm"), "two<BR>");
     window->openFiles({first, second});
     const QList<frmTemplate*> documents = window->documents();
     ASSERT_EQ(documents.size(), 2);
-    EXPECT_EQ(colourPattern(documents[0]->txtInput), QStringLiteral("TTTXXXTTTT"));
-    EXPECT_EQ(colourPattern(documents[1]->txtInput), QStringLiteral("XXXTTTT"));
+    EXPECT_EQ(colourPattern(documents[0]->txtInput), QStringLiteral("TTT---TTTT"));
+    EXPECT_EQ(colourPattern(documents[1]->txtInput), QStringLiteral("---TTTT"));
     EXPECT_EQ(window->statusBar()->currentMessage(), QString());
 }
 
@@ -265,6 +267,14 @@ TEST_F(ColorsAndTemplatesTest, TagColorAppliesToLaterInsertionsAndIsStoredAtExit
     trigger(QStringLiteral("mnuBold"));
     EXPECT_EQ(editor()->wholeText(), QStringLiteral("a <I><B>Word</B></I> b"));
     EXPECT_EQ(colourPattern(editor()), QStringLiteral("XXTTTCCCXXXXCCCCTTTTXX"));
+
+    // Typing and the colouring pass take it too.
+    editor()->setSelStart(editor()->characterCount());
+    QTest::keyClicks(editor(), QStringLiteral("<P>"));
+    EXPECT_TRUE(colourPattern(editor()).endsWith(QStringLiteral("XXCCC")));
+    colourTagsOnOpening();
+    open(writeFile(QStringLiteral("later.htm"), "<B>x</B>"));
+    EXPECT_EQ(colourPattern(editor()), QStringLiteral("CCCXCCCC"));
 
     quit();
     EXPECT_EQ(stored("LinkColor"), kOddText);
@@ -530,13 +540,21 @@ TEST_F(ColorsAndTemplatesTest, UserTemplateWithNoneSavedEmptiesTheDocument)
     EXPECT_TRUE(full->isModified());
 }
 
-TEST_F(ColorsAndTemplatesTest, SaveTemplateWithoutADocumentAsksForOne)
+TEST_F(ColorsAndTemplatesTest, WithoutADocumentOnlySaveTemplateSaysSo)
 {
+    window->preferences().userTemplate = QStringLiteral("<P>kept</P>");
+    for (const char* quiet : {"mnuDefault", "mnuUserTemplate"}) {
+        SCOPED_TRACE(quiet);
+        trigger(QLatin1String(quiet));
+        EXPECT_TRUE(prompter.requests.empty());
+        EXPECT_TRUE(window->documents().isEmpty());
+    }
+
     prompter.answerMessage(PromptAnswer::Ok);
     trigger(QStringLiteral("mnuSetUserTemplate"));
     ASSERT_EQ(prompter.requests.size(), 1u);
     expectMessage(prompter.last(), kProgram, QStringLiteral("Load document first."), PromptIcon::Critical);
-    EXPECT_EQ(window->preferences().userTemplate, QString());
+    EXPECT_EQ(window->preferences().userTemplate, QStringLiteral("<P>kept</P>"));
 }
 
 TEST_F(ColorsAndTemplatesTest, TheUserTemplateSurvivesARestart)

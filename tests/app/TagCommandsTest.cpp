@@ -62,15 +62,23 @@ const InsertButton kInsertButtons[] = {
     {"cmdH6", "H6", "<H6>", "</H6>", "Heading 6 tags."},
 };
 
-// Buttons whose windows do not exist yet: shown, captioned, but not to be pressed.
-const InsertButton kWindowButtons[] = {
-    {"cmdHR", "HR", "", "", "Insert a horizontal rule in the document."},
-    {"cmdFontOption", "Font", "", "", "Changes fonts Size, Color, and Face options."},
-    {"SScmdLink", "Link", "", "", "Links a URL to the selected text in the document."},
-    {"SScmdImage", "Image", "", "", "Adds images to the document."},
-    {"cmdEmbed", "Embed", "", "", "Embeds a file into the document - Shockwave, Java, AVI files, etc."},
-    {"cmdAnchor", "Anchor", "", "", "Creates an Anchor in the document."},
-    {"Command2", "Comment", "", "", ""},
+// Buttons that open a window or ask a question, with the Front Buttons item that does the
+// same, if there is one.
+struct WindowButton {
+    const char* control;
+    const char* caption;
+    const char* help;
+    const char* twin;
+};
+
+const WindowButton kWindowButtons[] = {
+    {"cmdHR", "HR", "Insert a horizontal rule in the document.", "mnuHR"},
+    {"cmdFontOption", "Font", "Changes fonts Size, Color, and Face options.", nullptr},
+    {"SScmdLink", "Link", "Links a URL to the selected text in the document.", "mnuLink"},
+    {"SScmdImage", "Image", "Adds images to the document.", "mnuImage"},
+    {"cmdEmbed", "Embed", "Embeds a file into the document - Shockwave, Java, AVI files, etc.", "mnuEmbed"},
+    {"cmdAnchor", "Anchor", "Creates an Anchor in the document.", nullptr},
+    {"Command2", "Comment", "", nullptr},
 };
 
 const Insert kTagsMenu[] = {
@@ -236,6 +244,21 @@ TEST_F(TagCommandsTest, EachTagButtonWrapsTheSelectedWord)
         EXPECT_EQ(outcomeOf(editor()), wrapped(QLatin1String(row.opening), QLatin1String(row.closing)));
     }
     EXPECT_TRUE(prompter.requests.empty());
+
+    // The first three show what they do in their own caption.
+    const struct {
+        const char* control;
+        bool bold, italic, underline;
+    } faces[] = {{"cmdBold", true, false, false}, {"cmdItalic", false, true, false}, {"cmdUnderline", false, false, true}};
+    for (const auto& face : faces) {
+        SCOPED_TRACE(face.control);
+        const QFont f = control<QPushButton>(face.control)->font();
+        EXPECT_EQ(f.family(), QStringLiteral("Times New Roman"));
+        EXPECT_EQ(f.pointSize(), 12);
+        EXPECT_EQ(f.bold(), face.bold);
+        EXPECT_EQ(f.italic(), face.italic);
+        EXPECT_EQ(f.underline(), face.underline);
+    }
 }
 
 TEST_F(TagCommandsTest, EachTagsMenuItemWrapsTheSelectedWord)
@@ -412,19 +435,42 @@ TEST_F(TagCommandsTest, KeyboardActivationRunsTheCommandWithoutHelp)
     }
 }
 
-TEST_F(TagCommandsTest, ButtonsWhoseWindowsAreNotBuiltAreShownDisabled)
+TEST_F(TagCommandsTest, WindowButtonsDoWhatTheirMenuItemsDoAndAreDisabledWithoutOne)
 {
     prepare();
     const QString before = documentText();
-    for (const InsertButton& row : kWindowButtons) {
+    for (const WindowButton& row : kWindowButtons) {
         SCOPED_TRACE(row.control);
         auto* button = control<StatusHelpButton>(row.control);
         ASSERT_TRUE(button);
         EXPECT_EQ(button->text(), QLatin1String(row.caption));
         EXPECT_EQ(button->helpText(), QLatin1String(row.help));
-        EXPECT_FALSE(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(statusBar()->currentMessage(), QString());
+        QAction* twin = row.twin ? action(QLatin1String(row.twin)) : nullptr;
+        // Without a menu item behind it, the button has nothing to run yet.
+        EXPECT_EQ(button->isEnabled(), twin && twin->isEnabled());
+        if (!twin)
+            continue;
+
+        // The help goes away before the item runs, as for the insert buttons.
+        QStringList order;
+        const auto help = QObject::connect(statusBar(), &QStatusBar::messageChanged,
+                                           [&](const QString& m) { order << QStringLiteral("status:") + m; });
+        const auto ran = QObject::connect(twin, &QAction::triggered, [&] { order << QStringLiteral("ran"); });
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QObject::disconnect(help);
+        QObject::disconnect(ran);
+        if (twin->isEnabled()) {
+            EXPECT_EQ(order, (QStringList{QStringLiteral("status:") + QLatin1String(row.help), QStringLiteral("status:"),
+                                          QStringLiteral("ran")}));
+        } else {
+            EXPECT_TRUE(order.isEmpty()) << order.join(QLatin1Char(',')).toStdString();
+        }
+        // Whatever window it opened goes away again.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != window.get() && w->isVisible() && w->objectName().startsWith(QLatin1String("frm")))
+                w->close();
+        }
     }
     EXPECT_EQ(documentText(), before);
     EXPECT_TRUE(prompter.requests.empty());
@@ -472,6 +518,10 @@ TEST_F(TagCommandsTest, PictureButtonsShowTheirHelpWhileHeldAndRunTheirCommandOn
                      colours[i] = QLatin1Char('T');
              }
              EXPECT_EQ(colours, QString(text.size(), QLatin1Char('T')));
+             // Not modified: it closes without the save question.
+             trigger(QStringLiteral("mnuClose"));
+             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+             EXPECT_TRUE(window->documents().isEmpty());
              EXPECT_TRUE(prompter.requests.empty());
          }},
         {"imgOpen", "Opens a document.", [&] { prompter.answerOpen(opened); },
@@ -544,15 +594,24 @@ TEST_F(TagCommandsTest, PictureButtonsShowTheirHelpWhileHeldAndRunTheirCommandOn
         prompter.requests.clear();
         auto* button = control<PictureButton>(row.name);
         ASSERT_TRUE(button);
-        StatusLog log(statusBar(), [] { return QString(); });
+        // Whatever the commands change, seen at each change of the status bar: the help must
+        // be gone before the command starts.
+        const auto state = [&] {
+            return QStringLiteral("%1 windows, \"%2\", clipboard \"%3\", %4 requests")
+                .arg(window->documents().size())
+                .arg(documentText(), clipboard->text())
+                .arg(prompter.requests.size());
+        };
+        const QString before = state();
+        StatusLog log(statusBar(), state);
         QTest::mousePress(button, Qt::LeftButton);
         EXPECT_EQ(statusBar()->currentMessage(), QLatin1String(row.help));
         QTest::mouseRelease(button, Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(statusBar()->currentMessage(), QString());
-        const QList<std::pair<QString, QString>> expected = {{QLatin1String(row.help), QString()},
-                                                             {QString(), QString()}};
+        const QList<std::pair<QString, QString>> expected = {{QLatin1String(row.help), before}, {QString(), before}};
         EXPECT_EQ(log.entries, expected);
+        EXPECT_NE(state(), before) << "the command ran";
         row.verify();
     }
 }

@@ -482,11 +482,19 @@ TEST_F(ColorsAndTemplatesTest, DefaultTemplateOnAnEmptyDocumentInsertsTheSkeleto
     EXPECT_EQ(d->txtInput->wholeText(), skeleton + QLatin1Char('z'));
     EXPECT_EQ(colourPattern(d->txtInput).back(), QLatin1Char('X'));
 
-    // Lower Case Tags is for inserted tags only.
+    // The editor font chosen since the window opened applies to the new page; Lower Case Tags
+    // is for inserted tags only.
+    frmTemplate* later = newDocument();
+    window->preferences().fontName = QStringLiteral("Courier New");
+    window->preferences().fontSize = QStringLiteral("14");
+    window->preferences().fontBold = true;
     trigger(QStringLiteral("mnuLowerCase"));
-    frmTemplate* lower = newDocument();
     trigger(QStringLiteral("mnuDefault"));
-    EXPECT_EQ(lower->txtInput->wholeText(), skeleton);
+    EXPECT_EQ(later->txtInput->wholeText(), skeleton);
+    const QFont font = later->txtInput->baseFont();
+    EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(font.pointSize(), 14);
+    EXPECT_TRUE(font.bold());
 }
 
 TEST_F(ColorsAndTemplatesTest, TemplatesAskBeforeOverwritingAndNoKeepsTheDocument)

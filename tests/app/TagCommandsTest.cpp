@@ -177,14 +177,14 @@ Outcome wrapped(const QString& opening, const QString& closing)
                 + run('X', kAfter.size())};
 }
 
-// Records every change of the status bar's message with the document's text at that moment,
-// so the order of help and command can be seen.
+// Records every change of the status bar's message with what `state` reports at that moment
+// (the document's text, say), so the order of help and command can be seen.
 class StatusLog {
 public:
-    StatusLog(QStatusBar* bar, std::function<QString()> text)
+    StatusLog(QStatusBar* bar, std::function<QString()> state)
     {
         connection_ = QObject::connect(bar, &QStatusBar::messageChanged,
-                                       [this, text](const QString& m) { entries << std::make_pair(m, text()); });
+                                       [this, state](const QString& m) { entries << std::make_pair(m, state()); });
     }
     ~StatusLog() { QObject::disconnect(connection_); }
     QList<std::pair<QString, QString>> entries;

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <utility>
 
 class DialogHost;
 class QPushButton;
@@ -25,6 +26,14 @@ protected:
 private:
     bool centred_ = false;
 };
+
+// Creates a dialog control carrying its name as objectName: named<QLineEdit>("txtURL", this).
+template <typename Widget, typename... Args> Widget* named(const char* name, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
 
 // Builds a tag's attribute list: " NAME=value" or " NAME=\"value\"", only for filled fields.
 class AttributeText {

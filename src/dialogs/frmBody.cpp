@@ -18,21 +18,6 @@
 
 namespace {
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* makeBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
 void setSampleColor(QLabel* sample, QPalette::ColorRole role, const QColor& color)
 {
     QPalette palette = sample->palette();
@@ -46,27 +31,27 @@ void setSampleColor(QLabel* sample, QPalette::ColorRole role, const QColor& colo
 
 frmBody::frmBody(DialogHost& host) : ElementDialog(QStringLiteral("frmBody"), QStringLiteral("Body"), host)
 {
-    lblBG = makeLabel("lblBG", QStringLiteral("Background"), this);
-    txtBG = makeBox("txtBG", this);
-    lblText = makeLabel("lblText", QStringLiteral("Text"), this);
-    txtText = makeBox("txtText", this);
-    lblLink = makeLabel("lblLink", QStringLiteral("Link"), this);
-    txtLink = makeBox("txtLink", this);
-    lblVlink = makeLabel("lblVlink", QStringLiteral("V Link"), this);
-    txtVlink = makeBox("txtVlink", this);
-    lblAlink = makeLabel("lblAlink", QStringLiteral("A Link"), this);
-    txtAlink = makeBox("txtAlink", this);
-    lblBackground = makeLabel("lblBackground", QStringLiteral("Background Graphic:"), this);
-    txtBackground = makeBox("txtBackground", this);
+    lblBG = named<QLabel>("lblBG", QStringLiteral("Background"), this);
+    txtBG = named<QLineEdit>("txtBG", this);
+    lblText = named<QLabel>("lblText", QStringLiteral("Text"), this);
+    txtText = named<QLineEdit>("txtText", this);
+    lblLink = named<QLabel>("lblLink", QStringLiteral("Link"), this);
+    txtLink = named<QLineEdit>("txtLink", this);
+    lblVlink = named<QLabel>("lblVlink", QStringLiteral("V Link"), this);
+    txtVlink = named<QLineEdit>("txtVlink", this);
+    lblAlink = named<QLabel>("lblAlink", QStringLiteral("A Link"), this);
+    txtAlink = named<QLineEdit>("txtAlink", this);
+    lblBackground = named<QLabel>("lblBackground", QStringLiteral("Background Graphic:"), this);
+    txtBackground = named<QLineEdit>("txtBackground", this);
     PicOpen2 = makeFindFileButton(QStringLiteral("PicOpen2"), this);
-    Label1 = makeLabel("Label1", QStringLiteral("Find File"), this);
+    Label1 = named<QLabel>("Label1", QStringLiteral("Find File"), this);
     chkForwardSlash = new QCheckBox(QStringLiteral("Forward Slashes"), this);
     chkForwardSlash->setObjectName(QStringLiteral("chkForwardSlash"));
     chkForwardSlash->setChecked(true);
     cmdShow = new QPushButton(QStringLiteral("C&hoose Color"), this);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
     cmdShow->setAutoDefault(false);
-    lblUpdate = makeLabel("lblUpdate", QString(), this);
+    lblUpdate = named<QLabel>("lblUpdate", QString(), this);
     lblUpdate->setMinimumWidth(80);
     cmdOK = makeOkButton(QStringLiteral("&OK"));
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));

@@ -19,49 +19,30 @@ const QStringList frmGraphicLink::kAlignments = {
     QStringLiteral("BASELINE"), QStringLiteral("ABSMIDDLE"), QStringLiteral("ABSBOTTOM"),
 };
 
-namespace {
-
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* makeBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-} // namespace
-
 frmGraphicLink::frmGraphicLink(DialogHost& host)
     : ElementDialog(QStringLiteral("frmGraphicLink"), QStringLiteral("Image"), host)
 {
-    lblURL = makeLabel("lblURL", QStringLiteral("Source:"), this);
-    txtURL = makeBox("txtURL", this);
+    lblURL = named<QLabel>("lblURL", QStringLiteral("Source:"), this);
+    txtURL = named<QLineEdit>("txtURL", this);
     picOpen = makeFindFileButton(QStringLiteral("picOpen"), this);
-    lblOpen = makeLabel("lblOpen", QStringLiteral("Find File"), this);
-    lblLowSRC = makeLabel("lblLowSRC", QStringLiteral("Low Source:"), this);
-    txtLowSRC = makeBox("txtLowSRC", this);
+    lblOpen = named<QLabel>("lblOpen", QStringLiteral("Find File"), this);
+    lblLowSRC = named<QLabel>("lblLowSRC", QStringLiteral("Low Source:"), this);
+    txtLowSRC = named<QLineEdit>("txtLowSRC", this);
     PicOpen2 = makeFindFileButton(QStringLiteral("PicOpen2"), this);
-    lblOpen2 = makeLabel("lblOpen2", QStringLiteral("Find File"), this);
-    lblALT = makeLabel("lblALT", QStringLiteral("Alternate Text:"), this);
-    txtALT = makeBox("txtALT", this);
-    lblWidth = makeLabel("lblWidth", QStringLiteral("Width:"), this);
-    txtWidth = makeBox("txtWidth", this);
-    lblHeight = makeLabel("lblHeight", QStringLiteral("Height:"), this);
-    txtHeight = makeBox("txtHeight", this);
-    lblHSpace = makeLabel("lblHSpace", QStringLiteral("HSpace:"), this);
-    txtHSpace = makeBox("txtHSpace", this);
-    lblVSpace = makeLabel("lblVSpace", QStringLiteral("VSpace:"), this);
-    txtVSpace = makeBox("txtVSpace", this);
-    llbBorder = makeLabel("llbBorder", QStringLiteral("Border:"), this);
-    txtBorder = makeBox("txtBorder", this);
-    lblAlign = makeLabel("lblAlign", QStringLiteral("Align:"), this);
+    lblOpen2 = named<QLabel>("lblOpen2", QStringLiteral("Find File"), this);
+    lblALT = named<QLabel>("lblALT", QStringLiteral("Alternate Text:"), this);
+    txtALT = named<QLineEdit>("txtALT", this);
+    lblWidth = named<QLabel>("lblWidth", QStringLiteral("Width:"), this);
+    txtWidth = named<QLineEdit>("txtWidth", this);
+    lblHeight = named<QLabel>("lblHeight", QStringLiteral("Height:"), this);
+    txtHeight = named<QLineEdit>("txtHeight", this);
+    lblHSpace = named<QLabel>("lblHSpace", QStringLiteral("HSpace:"), this);
+    txtHSpace = named<QLineEdit>("txtHSpace", this);
+    lblVSpace = named<QLabel>("lblVSpace", QStringLiteral("VSpace:"), this);
+    txtVSpace = named<QLineEdit>("txtVSpace", this);
+    llbBorder = named<QLabel>("llbBorder", QStringLiteral("Border:"), this);
+    txtBorder = named<QLineEdit>("txtBorder", this);
+    lblAlign = named<QLabel>("lblAlign", QStringLiteral("Align:"), this);
     cboAlign = new QComboBox(this);
     cboAlign->setObjectName(QStringLiteral("cboAlign"));
     cboAlign->setEditable(true);
@@ -70,14 +51,14 @@ frmGraphicLink::frmGraphicLink(DialogHost& host)
     cboAlign->addItems(kAlignments);
     cboAlign->setCurrentIndex(-1);
     cboAlign->setEditText(QString());
-    lblUseMap = makeLabel("lblUseMap", QStringLiteral("Use Map: (Name of image map)"), this);
-    txtUseMap = makeBox("txtUseMap", this);
+    lblUseMap = named<QLabel>("lblUseMap", QStringLiteral("Use Map: (Name of image map)"), this);
+    txtUseMap = named<QLineEdit>("txtUseMap", this);
     chkISMAP = new QCheckBox(QStringLiteral("ISMAP (Server Map)"), this);
     chkISMAP->setObjectName(QStringLiteral("chkISMAP"));
-    lbLink = makeLabel("lbLink", QStringLiteral("URL To Link Image To:"), this);
-    txtLinkMe = makeBox("txtLinkMe", this);
+    lbLink = named<QLabel>("lbLink", QStringLiteral("URL To Link Image To:"), this);
+    txtLinkMe = named<QLineEdit>("txtLinkMe", this);
     picLinkMe = makeFindFileButton(QStringLiteral("picLinkMe"), this);
-    lblLinkMe = makeLabel("lblLinkMe", QStringLiteral("Find File"), this);
+    lblLinkMe = named<QLabel>("lblLinkMe", QStringLiteral("Find File"), this);
     chkForwardSlash = new QCheckBox(QStringLiteral("Forward Slashes"), this);
     chkForwardSlash->setObjectName(QStringLiteral("chkForwardSlash"));
     chkForwardSlash->setChecked(true);

@@ -20,14 +20,6 @@ const QStringList frmLinks::kProtocols = {
 
 namespace {
 
-template <typename Widget, typename... Args>
-Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 } // namespace
 
 frmLinks::frmLinks(DialogHost& host) : ElementDialog(QStringLiteral("frmLinks"), QStringLiteral("Link"), host)

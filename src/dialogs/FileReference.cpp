@@ -103,6 +103,14 @@ QString RelativePath(const QString& documentPath, const QString& filePath, Promp
     return result;
 }
 
+QCheckBox* makeForwardSlashBox(QWidget* parent)
+{
+    auto* box = new QCheckBox(QStringLiteral("Forward Slashes"), parent);
+    box->setObjectName(QStringLiteral("chkForwardSlash"));
+    box->setChecked(true);
+    return box;
+}
+
 QToolButton* makeFindFileButton(const QString& name, QWidget* parent)
 {
     auto* button = new QToolButton(parent);

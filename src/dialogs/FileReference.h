@@ -31,6 +31,8 @@ extern const QString kFilterAllFiles;
 
 // The picture button that sits beside "Find File" labels.
 QToolButton* makeFindFileButton(const QString& name, QWidget* parent);
+// The "Forward Slashes" check box, `chkForwardSlash`, checked when the dialog opens.
+QCheckBox* makeForwardSlashBox(QWidget* parent);
 
 struct FindFileOptions {
     QString filter;

@@ -45,9 +45,7 @@ frmBody::frmBody(DialogHost& host) : ElementDialog(QStringLiteral("frmBody"), QS
     txtBackground = named<QLineEdit>("txtBackground", this);
     PicOpen2 = makeFindFileButton(QStringLiteral("PicOpen2"), this);
     Label1 = named<QLabel>("Label1", QStringLiteral("Find File"), this);
-    chkForwardSlash = new QCheckBox(QStringLiteral("Forward Slashes"), this);
-    chkForwardSlash->setObjectName(QStringLiteral("chkForwardSlash"));
-    chkForwardSlash->setChecked(true);
+    chkForwardSlash = makeForwardSlashBox(this);
     cmdShow = new QPushButton(QStringLiteral("C&hoose Color"), this);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
     cmdShow->setAutoDefault(false);

@@ -59,9 +59,7 @@ frmGraphicLink::frmGraphicLink(DialogHost& host)
     txtLinkMe = named<QLineEdit>("txtLinkMe", this);
     picLinkMe = makeFindFileButton(QStringLiteral("picLinkMe"), this);
     lblLinkMe = named<QLabel>("lblLinkMe", QStringLiteral("Find File"), this);
-    chkForwardSlash = new QCheckBox(QStringLiteral("Forward Slashes"), this);
-    chkForwardSlash->setObjectName(QStringLiteral("chkForwardSlash"));
-    chkForwardSlash->setChecked(true);
+    chkForwardSlash = makeForwardSlashBox(this);
     cmdOK = makeOkButton();
     cmdCancel = makeCancelButton();
 

@@ -46,8 +46,7 @@ frmLinks::frmLinks(DialogHost& host) : ElementDialog(QStringLiteral("frmLinks"),
     lblAnchor->setBuddy(txtAnchor);
     lblTarget->setBuddy(txtTarget);
 
-    chkForwardSlash = named<QCheckBox>("chkForwardSlash", QStringLiteral("Forward Slashes"), this);
-    chkForwardSlash->setChecked(true);
+    chkForwardSlash = makeForwardSlashBox(this);
     connectForwardSlashes(chkForwardSlash, {txtURL});
 
     picOpen = makeFindFileButton(QStringLiteral("picOpen"), this);

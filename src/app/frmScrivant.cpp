@@ -7,8 +7,15 @@
 #include "document/TagColoring.h"
 #include "document/Templates.h"
 #include "dialogs/frmBody.h"
+#include "dialogs/frmEmbed.h"
+#include "dialogs/frmFont.h"
+#include "dialogs/frmForm.h"
+#include "dialogs/frmFrame.h"
 #include "dialogs/frmGraphicLink.h"
+#include "dialogs/frmHRInput.h"
+#include "dialogs/frmJava.h"
 #include "dialogs/frmLinks.h"
+#include "dialogs/frmParam.h"
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
@@ -254,6 +261,11 @@ void frmScrivant::buildButtons()
         }
         if (const FixedInsert* row = inserts.value(b.name)) {
             connect(button, &QPushButton::clicked, this, [this, row] { InsertText(row->opening, row->closing); });
+        } else if (b.name == QLatin1String("cmdFontOption")) {
+            // The only window button without a menu twin that is built.
+            connect(button, &QPushButton::clicked, this, [this] {
+                showDialog(QStringLiteral("frmFont"), [](DialogHost& host) { return new frmFont(host); });
+            });
         } else {
             // A button that opens a window does what its menu twin does, and only when it can.
             QAction* twin = b.command.isEmpty() ? nullptr : action(b.command);
@@ -344,6 +356,24 @@ void frmScrivant::wireCommands()
     });
     on(QStringLiteral("mnuImage"), [this] {
         showDialog(QStringLiteral("frmGraphicLink"), [](DialogHost& host) { return new frmGraphicLink(host); });
+    });
+    on(QStringLiteral("mnuHR"), [this] {
+        showDialog(QStringLiteral("frmHRInput"), [](DialogHost& host) { return new frmHRInput(host); });
+    });
+    on(QStringLiteral("mnuEmbed"), [this] {
+        showDialog(QStringLiteral("frmEmbed"), [](DialogHost& host) { return new frmEmbed(host); });
+    });
+    on(QStringLiteral("mnuApplet"), [this] {
+        showDialog(QStringLiteral("frmJava"), [](DialogHost& host) { return new frmJava(host); });
+    });
+    on(QStringLiteral("mnuParam"), [this] {
+        showDialog(QStringLiteral("frmParam"), [](DialogHost& host) { return new frmParam(host); });
+    });
+    on(QStringLiteral("mnuFrames"), [this] {
+        showDialog(QStringLiteral("frmFrame"), [](DialogHost& host) { return new frmFrame(host); });
+    });
+    on(QStringLiteral("mnuForm"), [this] {
+        showDialog(QStringLiteral("frmForm"), [](DialogHost& host) { return new frmForm(host); });
     });
     on(QStringLiteral("mnuBody"), [this] {
         showDialog(QStringLiteral("frmBody"), [](DialogHost& host) { return new frmBody(host); });

@@ -4,13 +4,13 @@
 
 #include "dialogs/ElementDialog.h"
 #include "dialogs/FrameFormFields.h"
+#include "dialogs/frmList.h"
 
 #include <QList>
 #include <QPointer>
 
 class QLabel;
 class QLineEdit;
-class frmList;
 
 class frmForm : public ElementDialog {
     Q_OBJECT

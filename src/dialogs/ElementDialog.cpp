@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogHost.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -46,6 +47,19 @@ void ElementDialog::showEvent(QShowEvent* event)
         move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     }
     QDialog::showEvent(event);
+}
+
+QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent)
+{
+    auto* box = named<QComboBox>(name, parent);
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(entries);
+    // Adding entries picks the first: undo that.
+    box->setCurrentIndex(-1);
+    if (editable)
+        box->clearEditText();
+    return box;
 }
 
 AttributeText& AttributeText::add(const QString& name, const QString& value, Quoting quoting)

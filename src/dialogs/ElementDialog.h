@@ -35,6 +35,11 @@ template <typename Widget, typename... Args> Widget* named(const char* name, Arg
     return widget;
 }
 
+class QComboBox;
+// A list of fixed entries that starts with nothing chosen; when editable, anything typed is
+// read from the box and never added to the list.
+QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent);
+
 // Builds a tag's attribute list: " NAME=value" or " NAME=\"value\"", only for filled fields.
 class AttributeText {
 public:

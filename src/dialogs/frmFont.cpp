@@ -14,14 +14,6 @@
 
 namespace {
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QPushButton* makeSideButton(const char* name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -35,22 +27,15 @@ QPushButton* makeSideButton(const char* name, const QString& caption, QWidget* p
 
 frmFont::frmFont(DialogHost& host) : ElementDialog(QStringLiteral("frmFont"), QStringLiteral("Font"), host)
 {
-    lblFontSize = makeLabel("lblFontSize", QStringLiteral("Font Size:"), this);
-    cboFontSize = new QComboBox(this);
-    cboFontSize->setObjectName(QStringLiteral("cboFontSize"));
-    cboFontSize->setEditable(true);
-    cboFontSize->setInsertPolicy(QComboBox::NoInsert);
-    cboFontSize->addItems(fontSizeEntries());
-    // Adding items picks the first; the size starts empty.
-    cboFontSize->setCurrentIndex(-1);
-    cboFontSize->clearEditText();
+    lblFontSize = named<QLabel>("lblFontSize", QStringLiteral("Font Size:"), this);
+    cboFontSize = choiceBox("cboFontSize", fontSizeEntries(), true, this);
 
-    lblFontColor = makeLabel("lblFontColor", QStringLiteral("Font Color:"), this);
+    lblFontColor = named<QLabel>("lblFontColor", QStringLiteral("Font Color:"), this);
     txtFontColor = new QLineEdit(this);
     txtFontColor->setObjectName(QStringLiteral("txtFontColor"));
     cmdChooseColor = makeSideButton("cmdChooseColor", QStringLiteral("C&hoose Color"), this);
 
-    lblFontFace = makeLabel("lblFontFace", QStringLiteral("Font Face:"), this);
+    lblFontFace = named<QLabel>("lblFontFace", QStringLiteral("Font Face:"), this);
     txtFontFace = new QLineEdit(this);
     txtFontFace->setObjectName(QStringLiteral("txtFontFace"));
     cmdChooseFace = makeSideButton("cmdChooseFace", QStringLiteral("Ch&oose Face"), this);

@@ -12,22 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
 frmHRInput::frmHRInput(DialogHost& host)
     : ElementDialog(QStringLiteral("frmHRInput"), QStringLiteral("HR Input"), host)
 {
-    lblWidth = makeLabel("lblWidth", QStringLiteral("Width:"), this);
+    lblWidth = named<QLabel>("lblWidth", QStringLiteral("Width:"), this);
     txtWidthInput = new QLineEdit(this);
     txtWidthInput->setObjectName(QStringLiteral("txtWidthInput"));
     OptPixel = new QRadioButton(QStringLiteral("Pixels"), this);
@@ -39,20 +27,11 @@ frmHRInput::frmHRInput(DialogHost& host)
     units->addButton(OptPixel);
     units->addButton(optPercent);
 
-    LblThickness = makeLabel("LblThickness", QStringLiteral("Thickness:"), this);
-    cboThickInput = new QComboBox(this);
-    cboThickInput->setObjectName(QStringLiteral("cboThickInput"));
-    cboThickInput->setEditable(true);
-    cboThickInput->setInsertPolicy(QComboBox::NoInsert);
-    cboThickInput->addItems(ruleThicknessEntries());
-    cboThickInput->setCurrentIndex(-1);
-    cboThickInput->clearEditText();
+    LblThickness = named<QLabel>("LblThickness", QStringLiteral("Thickness:"), this);
+    cboThickInput = choiceBox("cboThickInput", ruleThicknessEntries(), true, this);
 
-    lblAlign = makeLabel("lblAlign", QStringLiteral("Align:"), this);
-    cboAlign = new QComboBox(this);
-    cboAlign->setObjectName(QStringLiteral("cboAlign"));
-    cboAlign->addItems(ruleAlignEntries());
-    cboAlign->setCurrentIndex(-1);
+    lblAlign = named<QLabel>("lblAlign", QStringLiteral("Align:"), this);
+    cboAlign = choiceBox("cboAlign", ruleAlignEntries(), false, this);
 
     chkNoShade = new QCheckBox(QStringLiteral("No Shade"), this);
     chkNoShade->setObjectName(QStringLiteral("chkNoShade"));

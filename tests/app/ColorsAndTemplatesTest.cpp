@@ -1,6 +1,7 @@
 // The colouring pass run on opening, the colour and font commands of the Window menu with
 // what they store, and the default and user templates.
 
+#include "support/PageSkeleton.h"
 #include "support/TestApp.h"
 
 #include "app/PictureButton.h"
@@ -30,20 +31,7 @@ const QColor kRed(255, 0, 0);
 const QColor kOdd(0x12, 0x34, 0x56);
 const QString kOddText = QStringLiteral("5649426"); // 0x563412
 
-// The page skeleton, one line per entry.
-const QStringList kSkeleton = {
-    QStringLiteral("<!--This document was created with The Corvane Scrivant-->"),
-    QStringLiteral("<HTML>"),
-    QStringLiteral("<HEAD>"),
-    QStringLiteral("<TITLE></TITLE>"),
-    QStringLiteral("</HEAD>"),
-    QStringLiteral("<BODY>"),
-    QString(),
-    QString(),
-    QStringLiteral("</BODY>"),
-    QString(),
-    QStringLiteral("</HTML>"),
-};
+const QStringList& kSkeleton = kPageSkeleton;
 
 // One letter per character: T blue (the tag colour), X green (the text colour), R red,
 // C the odd colour, - none, ? anything else.

@@ -2,6 +2,7 @@
 // selected word, where the caret ends and in which colours; the help line a held button shows;
 // and the picture buttons of the tool strip.
 
+#include "support/PageSkeleton.h"
 #include "support/TestApp.h"
 
 #include "app/PictureButton.h"
@@ -493,19 +494,7 @@ TEST_F(TagCommandsTest, PictureButtonsShowTheirHelpWhileHeldAndRunTheirCommandOn
 {
     const QString opened = writeFile(QStringLiteral("opened.htm"), "<P>opened</P>\n");
     const QString saved = path(QStringLiteral("saved.htm"));
-    const QStringList defaultTemplate = {
-        QStringLiteral("<!--This document was created with The Corvane Scrivant-->"),
-        QStringLiteral("<HTML>"),
-        QStringLiteral("<HEAD>"),
-        QStringLiteral("<TITLE></TITLE>"),
-        QStringLiteral("</HEAD>"),
-        QStringLiteral("<BODY>"),
-        QString(),
-        QString(),
-        QStringLiteral("</BODY>"),
-        QString(),
-        QStringLiteral("</HTML>"),
-    };
+    const QStringList& defaultTemplate = kPageSkeleton;
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     const struct {

@@ -136,12 +136,7 @@ protected:
 
     static QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
 
-    bool closes(QPointer<frmBody> dialog)
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        return dialog.isNull();
-    }
+    static bool closes(QPointer<frmBody> dialog) { return isDeleted(QPointer<QObject>(dialog.data())); }
 
     QString site;
 };

@@ -155,12 +155,7 @@ protected:
     static QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
 
     // The dialog is gone once its deferred deletion ran.
-    bool closes(QPointer<frmGraphicLink> dialog)
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        return dialog.isNull();
-    }
+    static bool closes(QPointer<frmGraphicLink> dialog) { return isDeleted(QPointer<QObject>(dialog.data())); }
 
     void expectTagColour(int from, int length)
     {

@@ -80,3 +80,10 @@ QByteArray AppTest::readFile(const QString& p) const
         return {};
     return f.readAll();
 }
+
+bool AppTest::isDeleted(const QPointer<QObject>& object)
+{
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    return object.isNull();
+}

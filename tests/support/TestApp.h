@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QPointer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,6 +31,8 @@ protected:
     void trigger(const QString& name);
     QAction* action(const QString& name);
     DocumentEditor* editor(); // of the active document
+    // Whether a window that closed itself is gone once pending deletions have run.
+    static bool isDeleted(const QPointer<QObject>& object);
     QString path(const QString& name) const { return files.filePath(name); }
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& path) const;

@@ -5,6 +5,7 @@
 #include "app/StatusHelpButton.h"
 #include "commands/TagCommands.h"
 #include "document/TagColoring.h"
+#include "document/TextTransforms.h"
 #include "document/Templates.h"
 #include "dialogs/frmBody.h"
 #include "dialogs/frmEmbed.h"
@@ -20,6 +21,8 @@
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
 #include "platform/Prompter.h"
+#include "search/frmFind.h"
+#include "search/frmReplace.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
@@ -386,6 +389,28 @@ void frmScrivant::wireCommands()
     on(QStringLiteral("mnuDefault"), [this] { applyDefaultTemplate(activeDocument()); });
     on(QStringLiteral("mnuUserTemplate"), [this] { applyUserTemplate(activeDocument()); });
     on(QStringLiteral("mnuSetUserTemplate"), [this] { saveUserTemplate(); });
+
+    on(QStringLiteral("mnuFind"), [this] { showFind(); });
+    on(QStringLiteral("mnuFindAgain"), [this] {
+        if (search_.text.isEmpty())
+            showFind();
+        else
+            FindNext(search_, activeEditor(), services_.prompter, this);
+    });
+    on(QStringLiteral("mnuReplace"), [this] {
+        showDialog(QStringLiteral("frmReplace"), [](DialogHost& host) { return new frmReplace(host); });
+    });
+
+    on(QStringLiteral("mnuAddBreaks"), [this] { addBreaks(transformTarget(), activeLineBreak()); });
+    on(QStringLiteral("mnuAddLi"), [this] { addListTags(transformTarget(), activeLineBreak()); });
+    on(QStringLiteral("mnuRemoveTags"), [this] { removeTags(transformTarget()); });
+    const std::pair<const char*, LineEndingConversion> conversions[] = {
+        {"mnuConvertFromMac", LineEndingConversion::FromMac},
+        {"mnuConvertToMac", LineEndingConversion::ToMac},
+        {"mnuConvertFromUNIX", LineEndingConversion::FromUnix},
+        {"mnuConvertToUNIX", LineEndingConversion::ToUnix}};
+    for (const auto& [name, conversion] : conversions)
+        on(QLatin1String(name), [this, conversion] { convertDocument(conversion); });
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -877,6 +902,27 @@ DocumentEditor* frmScrivant::activeEditor() const
 {
     const frmTemplate* document = activeDocument();
     return document ? document->txtInput : nullptr;
+}
+
+void frmScrivant::showFind()
+{
+    showDialog(QStringLiteral("frmFind"), [this](DialogHost& host) { return new frmFind(host, search_); });
+}
+
+TransformTarget frmScrivant::transformTarget()
+{
+    return {activeEditor(), prefs_.textColor, services_.prompter, this};
+}
+
+void frmScrivant::convertDocument(LineEndingConversion conversion)
+{
+    frmTemplate* document = activeDocument();
+    if (!convertLineEndings(transformTarget(), conversion) || !document)
+        return;
+    const ConversionRule rule = conversionRule(conversion);
+    document->setLineBreak(rule.lineBreakAfter);
+    if (rule.colourTagsAfter)
+        ColorAllTags();
 }
 
 QByteArray frmScrivant::activeLineBreak() const

@@ -7,6 +7,7 @@
 #include "app/Preferences.h"
 #include "dialogs/DialogHost.h"
 #include "document/frmTemplate.h"
+#include "search/FindNext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +23,8 @@ class QsciScintilla;
 class DocumentEditor;
 class QStatusBar;
 class SettingsStore;
+struct TransformTarget;
+enum class LineEndingConversion;
 
 // The services the main window is built with; tests pass scripted ones.
 struct AppServices {
@@ -97,6 +100,10 @@ private:
     QWidget* dialogParent() override { return this; }
     Prompter& prompter() override { return services_.prompter; }
 
+    // What the text transformations work on: the active document, the text colour, our prompter.
+    TransformTarget transformTarget();
+    void convertDocument(LineEndingConversion conversion);
+    void showFind();
     void buildLayout();
     void buildButtons();
     void runCommand(const QString& actionName);
@@ -138,6 +145,7 @@ private:
     QList<QKeySequence> menuShortcuts_; // keys the editors leave to the menus
     QList<QPointer<QWidget>> dialogs_;
     QPointer<QWidget> help_;
+    SearchState search_; // the last search, whichever document it ran in
     int openDocuments_ = 0;
     bool shuttingDown_ = false;
 };

@@ -20,6 +20,8 @@ public:
     virtual DocumentEditor* activeEditor() const = 0;
     // The line break of the active document (LF without one).
     virtual QByteArray activeLineBreak() const = 0;
+    // The colour text typed and replaced text takes ("0x00BBGGRR" decimal text).
+    virtual QString textColor() const = 0;
     virtual Prompter& prompter() = 0;
     // The folder the image chooser opens in, kept between runs.
     virtual QString imageFolder() const = 0;

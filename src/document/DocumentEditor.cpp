@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -219,6 +220,62 @@ void DocumentEditor::replaceSelection(const QString& text)
     SendScintilla(SCI_SCROLLCARET);
 }
 
+long DocumentEditor::replaceByteRanges(const std::vector<ByteRange>& ranges, const QByteArray& replacement)
+{
+    if (ranges.empty())
+        return SendScintilla(SCI_GETSELECTIONEND);
+    // One replacement of the whole span: Scintilla recounts a line's characters at every
+    // change, so many small edits on one long line would be quadratic.
+    const long spanStart = ranges.front().start;
+    const long spanEnd = ranges.back().end;
+    const long spanLength = spanEnd - spanStart;
+    const std::optional<int> uniform = uniformStyle_;
+    const QByteArray oldStyles = uniform ? QByteArray() : styleBytes(spanStart, spanLength);
+    const char* text = characterPointer();
+    const int firstStyle = insertionStyleAt(spanStart);
+
+    QByteArray newText;
+    QByteArray newStyles;
+    qsizetype kept = spanLength;
+    for (const ByteRange& r : ranges)
+        kept -= r.end - r.start;
+    newText.reserve(kept + qsizetype(ranges.size()) * replacement.size());
+    newStyles.reserve(newText.capacity());
+    long position = spanStart;
+    long lastEnd = spanStart;
+    for (const ByteRange& r : ranges) {
+        newText.append(text + position, r.start - position);
+        if (uniform)
+            newStyles.append(r.start - position, char(*uniform));
+        else
+            newStyles.append(oldStyles.constData() + (position - spanStart), r.start - position);
+        const char style = newStyles.isEmpty() ? char(firstStyle) : newStyles.back();
+        newText.append(replacement);
+        newStyles.append(replacement.size(), style);
+        position = r.end;
+        lastEnd = spanStart + long(newText.size());
+    }
+
+    SendScintilla(SCI_SETTARGETRANGE, spanStart, spanEnd);
+    SendScintilla(SCI_REPLACETARGET, newText.size(), newText.constData());
+    const bool stillUniform = uniform && std::all_of(newStyles.cbegin(), newStyles.cend(),
+                                                     [&](char c) { return c == char(*uniform); });
+    setStyleBytes(spanStart, newStyles.constData(), newStyles.size());
+    if (stillUniform)
+        uniformStyle_ = uniform;
+    if (hasStrikeOut_) {
+        // The indicator went with the replaced span: draw it again from the styles.
+        for (qsizetype i = 0; i < newStyles.size();) {
+            qsizetype j = i;
+            while (j < newStyles.size() && newStyles[j] == newStyles[i])
+                ++j;
+            markStrikeOut(spanStart + i, j - i, styles_[static_cast<unsigned char>(newStyles[i])].strikeOut);
+            i = j;
+        }
+    }
+    return lastEnd;
+}
+
 // --- formats and styles ----------------------------------------------------------------------
 
 int DocumentEditor::styleFor(const CharFormat& format)
@@ -272,8 +329,10 @@ QByteArray DocumentEditor::styleBytes(long byteStart, long length) const
     QByteArray cells(2 * length + 2, '\0');
     SendScintilla(SCI_GETSTYLEDTEXT, byteStart, byteStart + length, cells.data());
     QByteArray styles(length, '\0');
+    const char* from = cells.constData();
+    char* to = styles.data();
     for (long i = 0; i < length; ++i)
-        styles[i] = cells[2 * i + 1];
+        to[i] = from[2 * i + 1];
     return styles;
 }
 

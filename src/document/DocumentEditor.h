@@ -22,6 +22,12 @@ struct CharFormat {
     bool operator==(const CharFormat& other) const = default;
 };
 
+// A range of the text's bytes, end exclusive.
+struct ByteRange {
+    long start = 0;
+    long end = 0;
+};
+
 class DocumentEditor : public QsciScintilla {
     Q_OBJECT
 public:
@@ -47,6 +53,11 @@ public:
     void replaceAllText(const QString& text);
     // Replaces the selection and leaves the caret after the new text with nothing selected.
     void replaceSelection(const QString& text);
+    // Replaces each of the ranges (in order, not overlapping) by the same bytes in one step
+    // that can be undone. Text between them keeps its format; each replacement takes the
+    // format of the character before it, as typed text would. Returns the byte position just
+    // after the last replacement. Linear in the size of the span, however many ranges.
+    long replaceByteRanges(const std::vector<ByteRange>& ranges, const QByteArray& replacement);
 
     // Colour of the selection, or of the text typed next when nothing is selected.
     // Returns false, changing nothing, when the colour text cannot be applied.

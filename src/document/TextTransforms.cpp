@@ -1,0 +1,202 @@
+#include "document/TextTransforms.h"
+
+#include "document/DocumentEditor.h"
+#include "platform/Prompter.h"
+
+#include <new>
+
+namespace {
+
+// One pass: each search starts right after the previous occurrence, which is where the
+// text after an inserted replacement begins.
+template <typename Text, typename View>
+Text replaceEach(const Text& text, const Text& find, const Text& replacement, qsizetype* count)
+{
+    qsizetype found = 0;
+    qsizetype pos = find.isEmpty() ? -1 : View(text).indexOf(View(find));
+    if (pos < 0) {
+        if (count)
+            *count = 0;
+        return text;
+    }
+    Text result;
+    result.reserve(text.size());
+    qsizetype copied = 0;
+    while (pos >= 0) {
+        result.append(View(text).sliced(copied, pos - copied));
+        result.append(replacement);
+        copied = pos + find.size();
+        ++found;
+        pos = View(text).indexOf(View(find), copied);
+    }
+    result.append(View(text).sliced(copied));
+    if (count)
+        *count = found;
+    return result;
+}
+
+void sayFinished(const TransformTarget& target)
+{
+    target.prompter.message(target.parent, {kShortTitle, QStringLiteral("Finished!"), PromptIcon::Information,
+                                            PromptButtons::Ok});
+}
+
+void sayFailed(const TransformTarget& target, const QString& text)
+{
+    target.prompter.message(target.parent, {kShortTitle, text, PromptIcon::Critical, PromptButtons::Ok});
+}
+
+} // namespace
+
+QString replaceLoop(const QString& text, const QString& find, const QString& replacement, qsizetype* count)
+{
+    return replaceEach<QString, QStringView>(text, find, replacement, count);
+}
+
+QByteArray replaceLoop(const QByteArray& text, const QByteArray& find, const QByteArray& replacement,
+                       qsizetype* count)
+{
+    return replaceEach<QByteArray, QByteArrayView>(text, find, replacement, count);
+}
+
+bool ReplaceInSelection(const TransformTarget& target, const QString& text, const QString& find,
+                        const QString& replacement)
+{
+    bool done = false;
+    try {
+        const QString result = replaceLoop(text, find, replacement);
+        if (target.editor) {
+            target.editor->setInsertionColor(target.textColor);
+            target.editor->replaceSelection(result);
+            done = true;
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    if (!done)
+        sayFailed(target, QStringLiteral("The document is too large for this function!\rTry breaking it up."));
+    sayFinished(target);
+    return done;
+}
+
+bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
+                       const QString& replacement)
+{
+    bool done = false;
+    try {
+        const QString result = replaceLoop(text, find, replacement);
+        if (target.editor) {
+            target.editor->setInsertionColor(target.textColor);
+            target.editor->replaceAllText(result);
+            // As after setting a new text: the caret goes to the start.
+            target.editor->setSelStart(0);
+            done = true;
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    if (!done)
+        sayFailed(target, QStringLiteral("An error occured, try again!"));
+    sayFinished(target);
+    return done;
+}
+
+void addBreaks(const TransformTarget& target, const QByteArray& lineBreak)
+{
+    const QString br = QString::fromLatin1(lineBreak);
+    ReplaceInSelection(target, target.editor ? target.editor->selText() : QString(), br,
+                       QStringLiteral("<BR>") + br);
+}
+
+void addListTags(const TransformTarget& target, const QByteArray& lineBreak)
+{
+    const QString br = QString::fromLatin1(lineBreak);
+    ReplaceInSelection(target, target.editor ? target.editor->selText() : QString(), br,
+                       br + QStringLiteral("<LI>"));
+}
+
+std::vector<ByteRange> tagRangesInText(std::string_view text)
+{
+    std::vector<ByteRange> ranges;
+    // Deleting a tag leaves no "<" or ">" before the point where the next search begins.
+    size_t from = 0;
+    for (;;) {
+        const size_t open = text.find('<', from);
+        if (open == std::string_view::npos)
+            break;
+        const size_t close = text.find('>', from);
+        if (close == std::string_view::npos || close < open)
+            break;
+        ranges.push_back({long(open), long(close + 1)});
+        from = close + 1;
+    }
+    return ranges;
+}
+
+std::vector<ByteRange> tagRangesInSelection(std::string_view text, long selStart, long selEnd)
+{
+    std::vector<ByteRange> ranges;
+    const size_t end = size_t(std::clamp<long>(selEnd, 0, long(text.size())));
+    size_t from = size_t(std::max<long>(selStart, 0));
+    while (from < end) {
+        const size_t open = text.find('<', from);
+        if (open == std::string_view::npos || open >= end)
+            break;
+        const size_t close = text.find('>', open);
+        if (close == std::string_view::npos || close >= end)
+            break;
+        ranges.push_back({long(open), long(close + 1)});
+        from = close + 1;
+    }
+    return ranges;
+}
+
+void removeTags(const TransformTarget& target)
+{
+    const PromptAnswer answer =
+        target.prompter.message(target.parent, {QStringLiteral("Notice!"),
+                                                QStringLiteral("This Option Cannot Be Undone, Continue?"),
+                                                PromptIcon::Exclamation, PromptButtons::YesNo});
+    if (answer != PromptAnswer::Yes || !target.editor)
+        return;
+    DocumentEditor& editor = *target.editor;
+    try {
+        const std::string_view text(editor.characterPointer(), size_t(editor.byteLength()));
+        const int selStart = editor.selStart();
+        const int selLength = editor.selLength();
+        const std::vector<ByteRange> ranges =
+            selLength <= 0 ? tagRangesInText(text)
+                           : tagRangesInSelection(text, editor.toBytePosition(selStart),
+                                                  editor.toBytePosition(selStart + selLength));
+        if (ranges.empty())
+            return;
+        editor.setFocus();
+        const long caret = editor.replaceByteRanges(ranges, QByteArray());
+        editor.setSelStart(editor.toCharPosition(caret));
+    } catch (const std::bad_alloc&) {
+        // What could not be done stays as it was; the command ends without a word.
+    }
+}
+
+ConversionRule conversionRule(LineEndingConversion conversion)
+{
+    const QString cr = QStringLiteral("\r");
+    const QString lf = QStringLiteral("\n");
+    const QString crlf = QStringLiteral("\r\n");
+    switch (conversion) {
+    case LineEndingConversion::FromMac:
+        return {cr, crlf, "\r\n", true};
+    case LineEndingConversion::ToMac:
+        return {crlf, cr, "\r", false};
+    case LineEndingConversion::FromUnix:
+        return {lf, crlf, "\r\n", true};
+    case LineEndingConversion::ToUnix:
+        break;
+    }
+    return {crlf, lf, "\n", false};
+}
+
+bool convertLineEndings(const TransformTarget& target, LineEndingConversion conversion)
+{
+    const ConversionRule rule = conversionRule(conversion);
+    return ReplaceInDocument(target, target.editor ? target.editor->wholeText() : QString(), rule.find,
+                             rule.replacement);
+}

@@ -1,4 +1,5 @@
 // Opening, inserting and typing in a 20 MB document.
+#include "BenchSupport.h"
 #include "document/DocumentEditor.h"
 #include "document/DocumentFile.h"
 #include "document/InsertText.h"
@@ -11,19 +12,10 @@
 
 namespace {
 
-QByteArray sampleHtml(qsizetype bytes)
-{
-    const QByteArray line = "<P>Some <B>bold</B> text with an <A HREF=\"page.html\">anchor</A> and more words.</P>\n";
-    QByteArray out;
-    out.reserve(bytes + line.size());
-    while (out.size() < bytes)
-        out += line;
-    return out;
-}
-
 const QByteArray& twentyMegabytes()
 {
-    static const QByteArray text = sampleHtml(20 * 1024 * 1024);
+    static const QByteArray text = repeatedText(
+        "<P>Some <B>bold</B> text with an <A HREF=\"page.html\">anchor</A> and more words.</P>\n", 20 * 1024 * 1024);
     return text;
 }
 

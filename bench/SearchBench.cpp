@@ -1,6 +1,7 @@
 // Find Next in a 50 MB document (Down to a match near its end, Up to one near its start), against
 // memchr and memmem over the same bytes; Replace All of 200,000 matches in a 20 MB document,
 // against a plain byte replace.
+#include "BenchSupport.h"
 #include "document/DocumentEditor.h"
 #include "platform/Prompter.h"
 #include "search/FindNext.h"
@@ -9,26 +10,6 @@
 #include <cstring>
 
 namespace {
-
-// A prompter for runs where no message is expected.
-class SilentPrompter : public Prompter {
-public:
-    std::optional<QString> openFile(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QColor> color(QWidget*, const ColorRequest&) override { return std::nullopt; }
-    std::optional<QFont> font(QWidget*, const FontRequest&) override { return std::nullopt; }
-    bool printer(QWidget*, QPrinter&, const PrinterRequest&) override { return false; }
-    int modal(QDialog&) override { return 0; }
-    int messages = 0;
-
-protected:
-    PromptAnswer showMessage(QWidget*, const MessageRequest&) override
-    {
-        ++messages;
-        return PromptAnswer::Ok;
-    }
-    std::optional<QString> showInput(QWidget*, const InputRequest&) override { return std::nullopt; }
-};
 
 const QByteArray kLine = "<P>Some <B>bold</B> text with an <A HREF=\"page.html\">anchor</A> and more words.</P>\n";
 // "~" occurs nowhere else. One line 64 KB after the start, one 64 KB before the end.

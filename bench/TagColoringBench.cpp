@@ -1,4 +1,5 @@
 // The colouring pass against a plain scan that finds the same tag runs over the same bytes.
+#include "BenchSupport.h"
 #include "document/DocumentEditor.h"
 #include "document/TagColoring.h"
 
@@ -9,13 +10,7 @@ namespace {
 // About 20 bytes a tag: 20 MB holds a million tags.
 QByteArray taggedText(qsizetype megabytes)
 {
-    const QByteArray unit = "<B>word</B> text.\n";
-    QByteArray out;
-    const qsizetype size = megabytes * 1024 * 1024;
-    out.reserve(size + unit.size());
-    while (out.size() < size)
-        out += unit;
-    return out;
+    return repeatedText("<B>word</B> text.\n", megabytes * 1024 * 1024);
 }
 
 void BM_PlainTagScan(benchmark::State& state)

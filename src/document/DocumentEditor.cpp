@@ -196,6 +196,11 @@ QString DocumentEditor::selText() const
 
 void DocumentEditor::replaceAllText(const QString& text)
 {
+    replaceAllBytes(text.toUtf8());
+}
+
+void DocumentEditor::replaceAllBytes(const QByteArray& utf8)
+{
     // The insertion format belongs to the caret, which the whole text is about to replace.
     const long caret = SendScintilla(SCI_GETSELECTIONSTART);
     const std::optional<int> chosen = explicitStyle_ && explicitPosition_ == caret ? explicitStyle_ : std::nullopt;
@@ -204,13 +209,16 @@ void DocumentEditor::replaceAllText(const QString& text)
         explicitStyle_ = chosen;
         explicitPosition_ = 0;
     }
-    replaceSelection(text);
+    replaceSelectionBytes(utf8);
 }
 
 void DocumentEditor::replaceSelection(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    SendScintilla(SCI_TARGETFROMSELECTION);
+    replaceSelectionBytes(text.toUtf8());
+}
+
+void DocumentEditor::replaceSelectionBytes(const QByteArray& bytes)
+{    SendScintilla(SCI_TARGETFROMSELECTION);
     const long start = SendScintilla(SCI_GETTARGETSTART);
     // Length-counted, so NUL characters survive.
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());

@@ -51,8 +51,10 @@ public:
     QString selText() const;
     // Replaces the whole text as one step that can be undone, in the insertion format.
     void replaceAllText(const QString& text);
+    void replaceAllBytes(const QByteArray& utf8);
     // Replaces the selection and leaves the caret after the new text with nothing selected.
     void replaceSelection(const QString& text);
+    void replaceSelectionBytes(const QByteArray& utf8);
     // Replaces each of the ranges (in order, not overlapping) by the same bytes in one step
     // that can be undone. Text between them keeps its format; each replacement takes the
     // format of the character before it, as typed text would. Returns the byte position just

@@ -4,13 +4,15 @@
 #include "platform/Prompter.h"
 
 #include <new>
+#include <type_traits>
 
 namespace {
 
 // One pass: each search starts right after the previous occurrence, which is where the
 // text after an inserted replacement begins.
 template <typename Text, typename View>
-Text replaceEach(const Text& text, const Text& find, const Text& replacement, qsizetype* count)
+Text replaceEach(const Text& text, const Text& find, const Text& replacement, qsizetype* count,
+                 const ReplaceLoopProgress& progress)
 {
     qsizetype found = 0;
     qsizetype pos = find.isEmpty() ? -1 : View(text).indexOf(View(find));
@@ -28,6 +30,10 @@ Text replaceEach(const Text& text, const Text& find, const Text& replacement, qs
         copied = pos + find.size();
         ++found;
         pos = View(text).indexOf(View(find), copied);
+        if (progress) {
+            const qsizetype length = result.size() + (text.size() - copied);
+            progress(pos < 0 || length == 0 ? 0.0 : double(result.size() + (pos - copied) + 1) / double(length));
+        }
     }
     result.append(View(text).sliced(copied));
     if (count)
@@ -48,15 +54,16 @@ void sayFailed(const TransformTarget& target, const QString& text)
 
 } // namespace
 
-QString replaceLoop(const QString& text, const QString& find, const QString& replacement, qsizetype* count)
+QString replaceLoop(const QString& text, const QString& find, const QString& replacement, qsizetype* count,
+                    const ReplaceLoopProgress& progress)
 {
-    return replaceEach<QString, QStringView>(text, find, replacement, count);
+    return replaceEach<QString, QStringView>(text, find, replacement, count, progress);
 }
 
 QByteArray replaceLoop(const QByteArray& text, const QByteArray& find, const QByteArray& replacement,
-                       qsizetype* count)
+                       qsizetype* count, const ReplaceLoopProgress& progress)
 {
-    return replaceEach<QByteArray, QByteArrayView>(text, find, replacement, count);
+    return replaceEach<QByteArray, QByteArrayView>(text, find, replacement, count, progress);
 }
 
 bool ReplaceInSelection(const TransformTarget& target, const QString& text, const QString& find,
@@ -78,17 +85,27 @@ bool ReplaceInSelection(const TransformTarget& target, const QString& text, cons
     return done;
 }
 
-bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
-                       const QString& replacement)
+namespace {
+
+// Replaces the whole text when something was replaced; the text colour goes over all of it.
+template <typename Text>
+bool replaceWholeDocument(const TransformTarget& target, const Text& text, const Text& find, const Text& replacement)
 {
     bool done = false;
     try {
-        const QString result = replaceLoop(text, find, replacement);
+        qsizetype count = 0;
+        const Text result = replaceLoop(text, find, replacement, &count);
         if (target.editor) {
-            target.editor->setInsertionColor(target.textColor);
-            target.editor->replaceAllText(result);
-            // As after setting a new text: the caret goes to the start.
-            target.editor->setSelStart(0);
+            // Nothing replaced leaves the document as it is, not modified.
+            if (count > 0) {
+                target.editor->setInsertionColor(target.textColor);
+                if constexpr (std::is_same_v<Text, QString>)
+                    target.editor->replaceAllText(result);
+                else
+                    target.editor->replaceAllBytes(result);
+                // As after setting a new text: the caret goes to the start.
+                target.editor->setSelStart(0);
+            }
             done = true;
         }
     } catch (const std::bad_alloc&) {
@@ -97,6 +114,14 @@ bool ReplaceInDocument(const TransformTarget& target, const QString& text, const
         sayFailed(target, QStringLiteral("An error occured, try again!"));
     sayFinished(target);
     return done;
+}
+
+} // namespace
+
+bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
+                       const QString& replacement)
+{
+    return replaceWholeDocument(target, text, find, replacement);
 }
 
 void addBreaks(const TransformTarget& target, const QByteArray& lineBreak)
@@ -197,6 +222,10 @@ ConversionRule conversionRule(LineEndingConversion conversion)
 bool convertLineEndings(const TransformTarget& target, LineEndingConversion conversion)
 {
     const ConversionRule rule = conversionRule(conversion);
-    return ReplaceInDocument(target, target.editor ? target.editor->wholeText() : QString(), rule.find,
-                             rule.replacement);
+    // The editor's own bytes, uncopied: line breaks need no decoding, and the result is a new
+    // buffer whenever anything was replaced.
+    const QByteArray text = target.editor ? QByteArray::fromRawData(target.editor->characterPointer(),
+                                                                   target.editor->byteLength())
+                                          : QByteArray();
+    return replaceWholeDocument(target, text, rule.find.toLatin1(), rule.replacement.toLatin1());
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -15,10 +16,13 @@ class QWidget;
 
 // Replaces every exact occurrence of find, searching on after each inserted replacement, so
 // a replacement that contains find is not replaced again. An empty find changes nothing.
+// After each replacement, progress hears where the next occurrence starts in the text as it
+// stands then, as a fraction of its length (0 when none follows).
+using ReplaceLoopProgress = std::function<void(double)>;
 QString replaceLoop(const QString& text, const QString& find, const QString& replacement,
-                    qsizetype* count = nullptr);
+                    qsizetype* count = nullptr, const ReplaceLoopProgress& progress = {});
 QByteArray replaceLoop(const QByteArray& text, const QByteArray& find, const QByteArray& replacement,
-                       qsizetype* count = nullptr);
+                       qsizetype* count = nullptr, const ReplaceLoopProgress& progress = {});
 
 // What the routines work on: the active document's editor (none without a document), the
 // text colour that replaced text takes, and where their messages go.
@@ -33,7 +37,7 @@ struct TransformTarget {
 // Returns false when the text could not be replaced (no document, not enough memory).
 bool ReplaceInSelection(const TransformTarget& target, const QString& text, const QString& find,
                         const QString& replacement);
-// The same for the whole document; earlier colouring is lost.
+// The same for the whole document; when anything was replaced, earlier colouring is lost.
 bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
                        const QString& replacement);
 

@@ -22,6 +22,7 @@
 #include "document/InsertText.h"
 #include "platform/Prompter.h"
 #include "search/frmFind.h"
+#include "search/frmGlobal.h"
 #include "search/frmReplace.h"
 #include "platform/SettingsStore.h"
 
@@ -400,6 +401,8 @@ void frmScrivant::wireCommands()
     on(QStringLiteral("mnuReplace"), [this] {
         showDialog(QStringLiteral("frmReplace"), [](DialogHost& host) { return new frmReplace(host); });
     });
+
+    on(QStringLiteral("mnuMultiFile"), [this] { showMultiFileReplace(services_.prompter, this); });
 
     on(QStringLiteral("mnuAddBreaks"), [this] { addBreaks(transformTarget(), activeLineBreak()); });
     on(QStringLiteral("mnuAddLi"), [this] { addListTags(transformTarget(), activeLineBreak()); });

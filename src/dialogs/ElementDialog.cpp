@@ -39,14 +39,19 @@ void ElementDialog::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        adjustSize();
-        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        const QRect area = screen->availableGeometry();
-        // Centre the whole window, frame included, where the frame is already known.
-        const QSize outer = frameGeometry().size();
-        move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+        centreOnScreen(*this);
     }
     QDialog::showEvent(event);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    window.adjustSize();
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    // Centre the whole window, frame included, where the frame is already known.
+    const QSize outer = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent)

@@ -35,6 +35,9 @@ template <typename Widget, typename... Args> Widget* named(const char* name, Arg
     return widget;
 }
 
+// Sizes the window to its contents and centres it, frame included, on its screen.
+void centreOnScreen(QWidget& window);
+
 class QComboBox;
 // A list of fixed entries that starts with nothing chosen; when editable, anything typed is
 // read from the box and never added to the list.

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -132,7 +136,40 @@ QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QBy
     return bytes;
 }
 
-QString writeFileSafely(const QString& path, const QByteArray& bytes)
+namespace {
+
+// An existing file's contents replaced through a temporary file in its folder, without waiting
+// for the disk. The temporary file gets the old file's exact mode (and owner and group where
+// allowed), so nothing but the contents changes.
+QString replaceByRename(const QString& target, const QByteArray& bytes)
+{
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) != 0)
+        return qt_error_string(errno);
+    const QFileInfo info(target);
+    QTemporaryFile temp(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        return temp.errorString();
+    if (temp.write(bytes) != bytes.size() || !temp.flush())
+        return temp.errorString();
+    const int fd = temp.handle();
+    // Only root may give a file away; anyone may keep its group when they belong to it. When
+    // neither is allowed the file is the writer's, as after any save.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)!::fchown(fd, uid_t(-1), old.st_gid);
+    // After the owner: a change of owner drops the set-id bits.
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        return qt_error_string(errno);
+    temp.close();
+    if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return qt_error_string(errno);
+    temp.setAutoRemove(false);
+    return {};
+}
+
+} // namespace
+
+QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync sync)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -149,6 +186,8 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
     }
     if (info.exists() && !info.isWritable())
         return QStringLiteral("Permission denied");
+    if (sync == WriteSync::Deferred && info.exists())
+        return replaceByRename(info.canonicalFilePath(), bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

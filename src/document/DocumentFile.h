@@ -34,6 +34,14 @@ bool isValidUtf8(const QByteArray& bytes);
 QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QByteArray& lineBreak,
                         TextEncoding* written = nullptr);
 
+// When a safe write reaches the disk. Durable waits until the new contents are on the disk
+// before they replace the old ones, as Save does. Deferred leaves the flush to the system, for
+// writing many files in one go: the rename still keeps a failed write away from the old
+// contents, and replacing by rename makes the usual Linux file systems write the new data
+// before the new name.
+enum class WriteSync { Durable, Deferred };
+
 // Writes through a temporary file and renames it, so that a failure never truncates the
-// existing file. Returns an empty string on success, else the system's reason.
-QString writeFileSafely(const QString& path, const QByteArray& bytes);
+// existing file; a symlink keeps pointing at the file, which keeps its permissions. Returns an
+// empty string on success, else the system's reason.
+QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync sync = WriteSync::Durable);

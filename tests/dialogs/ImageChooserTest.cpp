@@ -106,7 +106,7 @@ TEST(ImagePattern, MatchesEachCase)
 {
     for (const PatternCase& c : kPatternCases) {
         SCOPED_TRACE(std::string(c.name) + " / " + c.patterns);
-        EXPECT_EQ(matchesImagePattern(QString::fromUtf8(c.name), QString::fromUtf8(c.patterns)), c.matches);
+        EXPECT_EQ(matchesFilePattern(QString::fromUtf8(c.name), QString::fromUtf8(c.patterns)), c.matches);
     }
 }
 
@@ -125,7 +125,7 @@ TEST(ImagePath, JoinsWithOneSeparator)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.folder) + " + " + c.file);
-        EXPECT_EQ(joinImagePath(QString::fromUtf8(c.folder), QString::fromUtf8(c.file)), QString::fromUtf8(c.path));
+        EXPECT_EQ(joinFolderPath(QString::fromUtf8(c.folder), QString::fromUtf8(c.file)), QString::fromUtf8(c.path));
     }
 }
 

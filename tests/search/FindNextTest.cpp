@@ -71,7 +71,7 @@ TEST(TextSearch, FindsEachCase)
     }
 }
 
-// The specification's own way: upper-case both texts, compare UTF-16 units.
+// The plain way: upper-case both texts, compare UTF-16 units.
 QString upperForms(const QString& s)
 {
     QString out;

@@ -47,9 +47,19 @@ void sayFinished(const TransformTarget& target)
                                             PromptButtons::Ok});
 }
 
-void sayFailed(const TransformTarget& target, const QString& text)
+// Runs a replacing edit; when it cannot be done (no document, not enough memory) says failure,
+// and in every case then "Finished!".
+template <typename Edit> bool finishing(const TransformTarget& target, const QString& failure, Edit edit)
 {
-    target.prompter.message(target.parent, {kShortTitle, text, PromptIcon::Critical, PromptButtons::Ok});
+    bool done = false;
+    try {
+        done = edit();
+    } catch (const std::bad_alloc&) {
+    }
+    if (!done)
+        target.prompter.message(target.parent, {kShortTitle, failure, PromptIcon::Critical, PromptButtons::Ok});
+    sayFinished(target);
+    return done;
 }
 
 } // namespace
@@ -69,20 +79,14 @@ QByteArray replaceLoop(const QByteArray& text, const QByteArray& find, const QBy
 bool ReplaceInSelection(const TransformTarget& target, const QString& text, const QString& find,
                         const QString& replacement)
 {
-    bool done = false;
-    try {
+    return finishing(target, QStringLiteral("The document is too large for this function!\rTry breaking it up."), [&] {
         const QString result = replaceLoop(text, find, replacement);
-        if (target.editor) {
-            target.editor->setInsertionColor(target.textColor);
-            target.editor->replaceSelection(result);
-            done = true;
-        }
-    } catch (const std::bad_alloc&) {
-    }
-    if (!done)
-        sayFailed(target, QStringLiteral("The document is too large for this function!\rTry breaking it up."));
-    sayFinished(target);
-    return done;
+        if (!target.editor)
+            return false;
+        target.editor->setInsertionColor(target.textColor);
+        target.editor->replaceSelection(result);
+        return true;
+    });
 }
 
 namespace {
@@ -91,29 +95,23 @@ namespace {
 template <typename Text>
 bool replaceWholeDocument(const TransformTarget& target, const Text& text, const Text& find, const Text& replacement)
 {
-    bool done = false;
-    try {
+    return finishing(target, QStringLiteral("An error occured, try again!"), [&] {
         qsizetype count = 0;
         const Text result = replaceLoop(text, find, replacement, &count);
-        if (target.editor) {
-            // Nothing replaced leaves the document as it is, not modified.
-            if (count > 0) {
-                target.editor->setInsertionColor(target.textColor);
-                if constexpr (std::is_same_v<Text, QString>)
-                    target.editor->replaceAllText(result);
-                else
-                    target.editor->replaceAllBytes(result);
-                // As after setting a new text: the caret goes to the start.
-                target.editor->setSelStart(0);
-            }
-            done = true;
+        if (!target.editor)
+            return false;
+        // Nothing replaced leaves the document as it is, not modified.
+        if (count > 0) {
+            target.editor->setInsertionColor(target.textColor);
+            if constexpr (std::is_same_v<Text, QString>)
+                target.editor->replaceAllText(result);
+            else
+                target.editor->replaceAllBytes(result);
+            // As after setting a new text: the caret goes to the start.
+            target.editor->setSelStart(0);
         }
-    } catch (const std::bad_alloc&) {
-    }
-    if (!done)
-        sayFailed(target, QStringLiteral("An error occured, try again!"));
-    sayFinished(target);
-    return done;
+        return true;
+    });
 }
 
 } // namespace

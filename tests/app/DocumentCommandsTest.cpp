@@ -362,9 +362,10 @@ TEST_F(DocumentCommandsTest, SaveAsIntoAPlaceThatCannotBeWrittenReportsItAndKeep
 
         ASSERT_EQ(prompter.requests.size(), 2u) << "no overwrite question for a device, a folder or a new name";
         expectFileMessage(prompter.requests[1], c.target);
-        if (*c.reason)
+        if (*c.reason) {
             EXPECT_TRUE(prompter.requests[1].text.contains(QLatin1String(c.reason)))
                 << prompter.requests[1].text.toStdString();
+        }
         EXPECT_EQ(d->caption(), kept);
         EXPECT_EQ(subWindow(d)->windowTitle(), kept);
         EXPECT_TRUE(d->isModified());

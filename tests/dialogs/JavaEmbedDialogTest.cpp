@@ -172,8 +172,9 @@ protected:
     {
         for (const auto& [name, text] : labels) {
             QLabel* label = control<QLabel>(dialog, name);
-            if (label)
+            if (label) {
                 EXPECT_EQ(label->text(), u(text)) << name;
+            }
         }
     }
 
@@ -211,8 +212,9 @@ TEST_F(JavaEmbedDialogTest, EachOpensOwnedAndModelessWithItsNamedControlsEmpty)
         EXPECT_TRUE(dialog->isVisible());
         for (const char* box : d.boxes) {
             auto* edit = control<QLineEdit>(dialog, box);
-            if (edit)
+            if (edit) {
                 EXPECT_TRUE(edit->text().isEmpty()) << box;
+            }
         }
     }
 }
@@ -275,7 +277,7 @@ TEST_F(JavaEmbedDialogTest, AppletOkWrapsTheSelectionEndingWithTheDocumentsLineB
 {
     const char* boxes[] = {"txtCode", "txtWidth", "txtHeight", "txtCodeBase", "txtAlt",
                            "txtName", "txtVspace", "txtHSpace", "cboAlign"};
-    for (const QByteArray lineBreak : {QByteArray("\r\n"), QByteArray("\n")}) {
+    for (const QByteArray& lineBreak : {QByteArray("\r\n"), QByteArray("\n")}) {
         for (const AppletCase& c : kAppletCases) {
             SCOPED_TRACE(c.tag);
             documentWithSelection(lineBreak);

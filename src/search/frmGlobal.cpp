@@ -3,6 +3,7 @@
 #include "dialogs/ElementDialog.h"
 #include "dialogs/FolderBrowser.h"
 #include "platform/Prompter.h"
+#include "search/BlinkingLabel.h"
 #include "search/MultiFileReplace.h"
 
 #include <QApplication>
@@ -60,12 +61,7 @@ frmGlobal::frmGlobal(Prompter& prompter, QWidget* parent)
     cmdReplace = plainButton("cmdReplace", QStringLiteral("&Replace Text"), this);
     cmdCancel = plainButton("cmdCancel", QStringLiteral("&Done"), this);
     lblCaseSensitive = named<QLabel>("lblCaseSensitive", QStringLiteral("Replacements are case sensitive!"), this);
-    // Blinking must not make the rows below jump.
-    QSizePolicy keepPlace = lblCaseSensitive->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    lblCaseSensitive->setSizePolicy(keepPlace);
-    Timer1 = named<QTimer>("Timer1", this);
-    Timer1->setInterval(1000);
+    Timer1 = makeBlinking(lblCaseSensitive);
     ProgressBar1 = named<QProgressBar>("ProgressBar1", this);
     ProgressBar1->setRange(0, kProgressSteps);
     ProgressBar1->setValue(0);
@@ -121,7 +117,6 @@ frmGlobal::frmGlobal(Prompter& prompter, QWidget* parent)
     connect(List1, &QListWidget::itemDoubleClicked, this, [](QListWidgetItem* item) { delete item; });
     connect(cmdReplace, &QPushButton::clicked, this, &frmGlobal::replaceText);
     connect(cmdCancel, &QPushButton::clicked, this, &frmGlobal::reject);
-    connect(Timer1, &QTimer::timeout, this, [this] { lblCaseSensitive->setHidden(!lblCaseSensitive->isHidden()); });
 }
 
 QStringList frmGlobal::listedPaths() const

@@ -4,6 +4,7 @@
 #include "document/DocumentEditor.h"
 #include "document/TextTransforms.h"
 #include "platform/Prompter.h"
+#include "search/BlinkingLabel.h"
 #include "search/FindNext.h"
 
 #include <QGridLayout>
@@ -28,18 +29,13 @@ frmReplace::frmReplace(DialogHost& host)
     cmdReplaceSelected = named<QPushButton>("cmdReplaceSelected", QStringLiteral("Replace &Selected"), this);
     cmdCancel = makeCancelButton(QStringLiteral("&Done"));
     lblCaseSensitive = named<QLabel>("lblCaseSensitive", QStringLiteral("Replace Selected Is Case sensitive!"), this);
-    Timer1 = named<QTimer>("Timer1", this);
-    Timer1->setInterval(1000);
+    Timer1 = makeBlinking(lblCaseSensitive);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblWhat, 0, 0);
     grid->addWidget(txtWhat, 0, 1);
     grid->addWidget(lblWith, 1, 0);
     grid->addWidget(txtWith, 1, 1);
-    // The blinking label keeps its room while hidden.
-    QSizePolicy keepRoom = lblCaseSensitive->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    lblCaseSensitive->setSizePolicy(keepRoom);
     grid->addWidget(lblCaseSensitive, 2, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {cmdReplace, cmdReplaceAll, cmdReplaceSelected, cmdCancel})
@@ -51,7 +47,6 @@ frmReplace::frmReplace(DialogHost& host)
         for (QPushButton* button : {cmdReplace, cmdReplaceAll, cmdReplaceSelected})
             button->setEnabled(!text.isEmpty());
     });
-    connect(Timer1, &QTimer::timeout, this, [this] { lblCaseSensitive->setVisible(lblCaseSensitive->isHidden()); });
     connect(cmdReplace, &QPushButton::clicked, this, &frmReplace::replace);
     connect(cmdReplaceAll, &QPushButton::clicked, this, &frmReplace::replaceAll);
     connect(cmdReplaceSelected, &QPushButton::clicked, this, &frmReplace::replaceSelected);

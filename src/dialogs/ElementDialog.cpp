@@ -3,7 +3,10 @@
 #include "dialogs/DialogHost.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -18,8 +21,7 @@ ElementDialog::ElementDialog(const QString& name, const QString& title, DialogHo
 
 QPushButton* ElementDialog::makeOkButton(const QString& caption)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("cmdOK"));
+    auto* button = named<QPushButton>("cmdOK", caption, this);
     button->setDefault(true);
     button->setAutoDefault(true);
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
@@ -28,9 +30,7 @@ QPushButton* ElementDialog::makeOkButton(const QString& caption)
 
 QPushButton* ElementDialog::makeCancelButton(const QString& caption)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("cmdCancel"));
-    button->setAutoDefault(false);
+    auto* button = sideButton("cmdCancel", caption, this);
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
     return button;
 }
@@ -65,6 +65,46 @@ QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable
     if (editable)
         box->clearEditText();
     return box;
+}
+
+QLabel* captionLabel(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* label = named<QLabel>(name, caption, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* sideButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = named<QPushButton>(name, caption, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+int addFieldRows(QGridLayout& grid, int row, std::initializer_list<std::pair<QLabel*, QWidget*>> rows)
+{
+    for (const auto& [label, field] : rows) {
+        label->setBuddy(field);
+        grid.addWidget(label, row, 0);
+        grid.addWidget(field, row, 1);
+        ++row;
+    }
+    return row;
+}
+
+QHBoxLayout* sideBySide(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    return row;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons)
+{
+    QHBoxLayout* row = sideBySide(buttons);
+    row->insertStretch(0);
+    return row;
 }
 
 AttributeText& AttributeText::add(const QString& name, const QString& value, Quoting quoting)

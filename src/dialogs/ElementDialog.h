@@ -1,13 +1,19 @@
 #pragma once
 // The common shape of the element dialogs: modeless, owned by the main window, centred on the
-// screen when shown, Enter presses OK and Esc presses Cancel. Also the one way every dialog
-// writes an attribute that is present only when its field is filled.
+// screen when shown, Enter presses OK and Esc presses Cancel. Also the named controls and rows
+// every dialog is built from, and the one way every dialog writes an attribute that is present
+// only when its field is filled.
 
 #include <QDialog>
 #include <QString>
+#include <initializer_list>
 #include <utility>
 
 class DialogHost;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QPushButton;
 
 class ElementDialog : public QDialog {
@@ -38,10 +44,24 @@ template <typename Widget, typename... Args> Widget* named(const char* name, Arg
 // Sizes the window to its contents and centres it, frame included, on its screen.
 void centreOnScreen(QWidget& window);
 
-class QComboBox;
 // A list of fixed entries that starts with nothing chosen; when editable, anything typed is
 // read from the box and never added to the list.
 QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent);
+
+// A caption shown as written (a "<BODY>" in it stays text), carrying its name.
+QLabel* captionLabel(const char* name, const QString& caption, QWidget* parent);
+
+// A button beside the fields: Enter in a box presses the default button, never this one.
+QPushButton* sideButton(const char* name, const QString& caption, QWidget* parent);
+
+// Lays each label and the field it names side by side, one pair a row from row on; returns
+// the row after the last.
+int addFieldRows(QGridLayout& grid, int row, std::initializer_list<std::pair<QLabel*, QWidget*>> rows);
+
+// Widgets in a row, as they are given (a Find File picture and its label).
+QHBoxLayout* sideBySide(std::initializer_list<QWidget*> widgets);
+// The buttons that end a dialog, kept to the right.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 // Builds a tag's attribute list: " NAME=value" or " NAME=\"value\"", only for filled fields.
 class AttributeText {

@@ -1,5 +1,7 @@
 #include "dialogs/FolderBrowser.h"
 
+#include "dialogs/ElementDialog.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +23,6 @@ bool isUsableFolder(const QString& path)
         return false;
     const QFileInfo info(path);
     return info.isDir() && info.isReadable() && info.isExecutable();
-}
-
-template <typename Widget> Widget* namedChild(const char* name, QWidget* owner)
-{
-    auto* widget = new Widget(owner);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 } // namespace
@@ -85,9 +80,9 @@ bool isUserVolume(const QString& rootPath, const QByteArray& fileSystemType)
 
 FolderBrowser::FolderBrowser(QWidget* owner, const QString& patterns, const QString& startFolder)
     : QObject(owner),
-      Drive1(namedChild<QComboBox>("Drive1", owner)),
-      Dir1(namedChild<QListWidget>("Dir1", owner)),
-      File1(namedChild<QListWidget>("File1", owner)),
+      Drive1(named<QComboBox>("Drive1", owner)),
+      Dir1(named<QListWidget>("Dir1", owner)),
+      File1(named<QListWidget>("File1", owner)),
       owner_(owner),
       patterns_(patterns)
 {

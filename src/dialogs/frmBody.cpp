@@ -31,54 +31,45 @@ void setSampleColor(QLabel* sample, QPalette::ColorRole role, const QColor& colo
 
 frmBody::frmBody(DialogHost& host) : ElementDialog(QStringLiteral("frmBody"), QStringLiteral("Body"), host)
 {
-    lblBG = named<QLabel>("lblBG", QStringLiteral("Background"), this);
+    lblBG = captionLabel("lblBG", QStringLiteral("Background"), this);
     txtBG = named<QLineEdit>("txtBG", this);
-    lblText = named<QLabel>("lblText", QStringLiteral("Text"), this);
+    lblText = captionLabel("lblText", QStringLiteral("Text"), this);
     txtText = named<QLineEdit>("txtText", this);
-    lblLink = named<QLabel>("lblLink", QStringLiteral("Link"), this);
+    lblLink = captionLabel("lblLink", QStringLiteral("Link"), this);
     txtLink = named<QLineEdit>("txtLink", this);
-    lblVlink = named<QLabel>("lblVlink", QStringLiteral("V Link"), this);
+    lblVlink = captionLabel("lblVlink", QStringLiteral("V Link"), this);
     txtVlink = named<QLineEdit>("txtVlink", this);
-    lblAlink = named<QLabel>("lblAlink", QStringLiteral("A Link"), this);
+    lblAlink = captionLabel("lblAlink", QStringLiteral("A Link"), this);
     txtAlink = named<QLineEdit>("txtAlink", this);
-    lblBackground = named<QLabel>("lblBackground", QStringLiteral("Background Graphic:"), this);
+    lblBackground = captionLabel("lblBackground", QStringLiteral("Background Graphic:"), this);
     txtBackground = named<QLineEdit>("txtBackground", this);
     PicOpen2 = makeFindFileButton(QStringLiteral("PicOpen2"), this);
-    Label1 = named<QLabel>("Label1", QStringLiteral("Find File"), this);
+    Label1 = captionLabel("Label1", QStringLiteral("Find File"), this);
     chkForwardSlash = makeForwardSlashBox(this);
-    cmdShow = new QPushButton(QStringLiteral("C&hoose Color"), this);
-    cmdShow->setObjectName(QStringLiteral("cmdShow"));
-    cmdShow->setAutoDefault(false);
-    lblUpdate = named<QLabel>("lblUpdate", QString(), this);
+    cmdShow = sideButton("cmdShow", QStringLiteral("C&hoose Color"), this);
+    lblUpdate = captionLabel("lblUpdate", QString(), this);
     lblUpdate->setMinimumWidth(80);
     cmdOK = makeOkButton(QStringLiteral("&OK"));
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));
 
-    auto* grid = new QGridLayout(this);
-    int row = 0;
-    for (const auto& [label, box] : {std::pair{lblBG, txtBG}, {lblText, txtText}, {lblLink, txtLink},
-                                     {lblVlink, txtVlink}, {lblAlink, txtAlink}}) {
-        // The labels double as colour samples, so they get some room to show a background.
-        label->setMinimumWidth(70);
-        label->setMargin(2);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
+    // The colour labels double as samples, so they get some room to show a background.
+    for (QLabel* sample : {lblBG, lblText, lblLink, lblVlink, lblAlink}) {
+        sample->setMinimumWidth(70);
+        sample->setMargin(2);
     }
+    auto* grid = new QGridLayout(this);
+    const int backgroundRow = addFieldRows(*grid, 0,
+                                           {{lblBG, txtBG},
+                                            {lblText, txtText},
+                                            {lblLink, txtLink},
+                                            {lblVlink, txtVlink},
+                                            {lblAlink, txtAlink}});
+    int row = addFieldRows(*grid, backgroundRow, {{lblBackground, txtBackground}});
     grid->addWidget(cmdShow, 0, 2);
     grid->addWidget(lblUpdate, 1, 2);
-    grid->addWidget(lblBackground, row, 0);
-    grid->addWidget(txtBackground, row, 1);
-    auto* find = new QHBoxLayout;
-    find->addWidget(PicOpen2);
-    find->addWidget(Label1);
-    grid->addLayout(find, row++, 2);
+    grid->addLayout(sideBySide({PicOpen2, Label1}), backgroundRow, 2);
     grid->addWidget(chkForwardSlash, row++, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->addLayout(buttonRow({cmdOK, cmdCancel}), row, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 200);
 
     for (QWidget* target : std::initializer_list<QWidget*>{lblBG, txtBG, lblText, txtText, lblLink, txtLink,
@@ -101,18 +92,11 @@ bool frmBody::eventFilter(QObject* watched, QEvent* event)
     const bool focused = event->type() == QEvent::FocusIn && watched == txtBG && settled_
         && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
         && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
-    if (clicked || focused) {
-        if (watched == lblBG || watched == txtBG)
-            lblUpdate->setText(QStringLiteral("Background"));
-        else if (watched == lblText || watched == txtText)
-            lblUpdate->setText(lblText->text());
-        else if (watched == lblLink || watched == txtLink)
-            lblUpdate->setText(lblLink->text());
-        else if (watched == lblVlink || watched == txtVlink)
-            lblUpdate->setText(lblVlink->text());
-        else if (watched == lblAlink || watched == txtAlink)
-            lblUpdate->setText(lblAlink->text());
-    }
+    // Each colour label names its box, and its caption is what lblUpdate shows.
+    if (clicked || focused)
+        for (QLabel* label : {lblBG, lblText, lblLink, lblVlink, lblAlink})
+            if (watched == label || watched == label->buddy())
+                lblUpdate->setText(label->text());
     return ElementDialog::eventFilter(watched, event);
 }
 
@@ -128,22 +112,17 @@ void frmBody::chooseColor()
         color_ = *chosen;
     const QString text = htmlColorText(color_);
     const QString target = lblUpdate->text();
-    if (target == QLatin1String("Background")) {
+    if (target == lblBG->text()) {
         for (QLabel* sample : {lblText, lblLink, lblVlink, lblAlink})
             setSampleColor(sample, QPalette::Window, color_);
         txtBG->setText(text);
-    } else if (target == QLatin1String("Text")) {
-        txtText->setText(text);
-        setSampleColor(lblText, QPalette::WindowText, color_);
-    } else if (target == QLatin1String("Link")) {
-        txtLink->setText(text);
-        setSampleColor(lblLink, QPalette::WindowText, color_);
-    } else if (target == QLatin1String("V Link")) {
-        txtVlink->setText(text);
-        setSampleColor(lblVlink, QPalette::WindowText, color_);
-    } else if (target == QLatin1String("A Link")) {
-        txtAlink->setText(text);
-        setSampleColor(lblAlink, QPalette::WindowText, color_);
+        return;
+    }
+    for (QLabel* sample : {lblText, lblLink, lblVlink, lblAlink}) {
+        if (target == sample->text()) {
+            qobject_cast<QLineEdit*>(sample->buddy())->setText(text);
+            setSampleColor(sample, QPalette::WindowText, color_);
+        }
     }
 }
 

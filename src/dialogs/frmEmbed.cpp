@@ -18,62 +18,34 @@ const QStringList frmEmbed::kPalettes = {QStringLiteral("BACKGROUND"), QStringLi
 frmEmbed::frmEmbed(DialogHost& host) : ElementDialog(QStringLiteral("frmEmbed"), QStringLiteral("Embed"), host)
 {
     txtURL = named<QLineEdit>("txtURL", this);
+    txtURL->setMinimumWidth(260);
     picOpen = makeFindFileButton(QStringLiteral("picOpen"), this);
-    lblOpen = named<QLabel>("lblOpen", QStringLiteral("Find File"), this);
+    lblOpen = captionLabel("lblOpen", QStringLiteral("Find File"), this);
     connect(picOpen, &QToolButton::clicked, this, &frmEmbed::findFile);
 
     chkForwardSlash = makeForwardSlashBox(this);
     connectForwardSlashes(chkForwardSlash, {txtURL});
 
-    lblWidth = named<QLabel>("lblWidth", QStringLiteral("Width:"), this);
+    lblWidth = captionLabel("lblWidth", QStringLiteral("Width:"), this);
     txtWidth = named<QLineEdit>("txtWidth", this);
-    lblHeight = named<QLabel>("lblHeight", QStringLiteral("Height:"), this);
+    lblHeight = captionLabel("lblHeight", QStringLiteral("Height:"), this);
     txtHeight = named<QLineEdit>("txtHeight", this);
-    Label1 = named<QLabel>("Label1", QStringLiteral("Palette:"), this);
-    cboPalette = named<QComboBox>("cboPalette", this);
-    cboPalette->setEditable(true);
-    cboPalette->setInsertPolicy(QComboBox::NoInsert);
-    cboPalette->addItems(kPalettes);
-    // The box starts empty although the empty entry is the last one.
-    cboPalette->setCurrentIndex(-1);
-    cboPalette->setEditText(QString());
-    for (QLabel* label : {lblOpen, lblWidth, lblHeight, Label1})
-        label->setTextFormat(Qt::PlainText);
-    lblWidth->setBuddy(txtWidth);
-    lblHeight->setBuddy(txtHeight);
-    Label1->setBuddy(cboPalette);
+    Label1 = captionLabel("Label1", QStringLiteral("Palette:"), this);
+    cboPalette = choiceBox("cboPalette", kPalettes, true, this);
 
     cmdOK = makeOkButton();
     cmdCancel = makeCancelButton();
 
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(txtURL, 1);
-    fileRow->addWidget(picOpen);
-    fileRow->addWidget(lblOpen);
-
+    QHBoxLayout* fileRow = sideBySide({txtURL, picOpen, lblOpen});
+    fileRow->setStretch(0, 1);
     auto* grid = new QGridLayout;
     grid->addWidget(chkForwardSlash, 0, 0, 1, 2);
-    grid->addWidget(lblWidth, 1, 0);
-    grid->addWidget(txtWidth, 1, 1);
-    grid->addWidget(lblHeight, 2, 0);
-    grid->addWidget(txtHeight, 2, 1);
-    grid->addWidget(Label1, 3, 0);
-    grid->addWidget(cboPalette, 3, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    addFieldRows(*grid, 1, {{lblWidth, txtWidth}, {lblHeight, txtHeight}, {Label1, cboPalette}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fileRow);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
-    txtURL->setMinimumWidth(260);
-
-    QWidget* order[] = {txtURL, picOpen, chkForwardSlash, txtWidth, txtHeight, cboPalette, cmdOK, cmdCancel};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    layout->addLayout(buttonRow({cmdOK, cmdCancel}));
     txtURL->setFocus();
 }
 

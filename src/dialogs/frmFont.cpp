@@ -12,51 +12,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QPushButton* makeSideButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    // Enter in a box must reach OK, not the button that had focus last.
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 frmFont::frmFont(DialogHost& host) : ElementDialog(QStringLiteral("frmFont"), QStringLiteral("Font"), host)
 {
-    lblFontSize = named<QLabel>("lblFontSize", QStringLiteral("Font Size:"), this);
+    lblFontSize = captionLabel("lblFontSize", QStringLiteral("Font Size:"), this);
     cboFontSize = choiceBox("cboFontSize", fontSizeEntries(), true, this);
-
-    lblFontColor = named<QLabel>("lblFontColor", QStringLiteral("Font Color:"), this);
-    txtFontColor = new QLineEdit(this);
-    txtFontColor->setObjectName(QStringLiteral("txtFontColor"));
-    cmdChooseColor = makeSideButton("cmdChooseColor", QStringLiteral("C&hoose Color"), this);
-
-    lblFontFace = named<QLabel>("lblFontFace", QStringLiteral("Font Face:"), this);
-    txtFontFace = new QLineEdit(this);
-    txtFontFace->setObjectName(QStringLiteral("txtFontFace"));
-    cmdChooseFace = makeSideButton("cmdChooseFace", QStringLiteral("Ch&oose Face"), this);
-
+    lblFontColor = captionLabel("lblFontColor", QStringLiteral("Font Color:"), this);
+    txtFontColor = named<QLineEdit>("txtFontColor", this);
+    cmdChooseColor = sideButton("cmdChooseColor", QStringLiteral("C&hoose Color"), this);
+    lblFontFace = captionLabel("lblFontFace", QStringLiteral("Font Face:"), this);
+    txtFontFace = named<QLineEdit>("txtFontFace", this);
+    cmdChooseFace = sideButton("cmdChooseFace", QStringLiteral("Ch&oose Face"), this);
     cmdOK = makeOkButton(QStringLiteral("&OK"));
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lblFontSize, 0, 0);
-    grid->addWidget(cboFontSize, 0, 1);
-    grid->addWidget(lblFontColor, 1, 0);
-    grid->addWidget(txtFontColor, 1, 1);
+    const int buttonsRow = addFieldRows(
+        *grid, 0, {{lblFontSize, cboFontSize}, {lblFontColor, txtFontColor}, {lblFontFace, txtFontFace}});
     grid->addWidget(cmdChooseColor, 1, 2);
-    grid->addWidget(lblFontFace, 2, 0);
-    grid->addWidget(txtFontFace, 2, 1);
     grid->addWidget(cmdChooseFace, 2, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(buttonRow({cmdOK, cmdCancel}), buttonsRow, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 200);
 
     connect(cmdChooseColor, &QPushButton::clicked, this, &frmFont::chooseColor);

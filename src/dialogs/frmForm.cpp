@@ -1,7 +1,6 @@
 #include "dialogs/frmForm.h"
 
 #include "dialogs/DialogHost.h"
-#include "dialogs/frmList.h"
 #include "platform/Prompter.h"
 
 #include <QGridLayout>
@@ -14,62 +13,37 @@
 
 const QString frmForm::kIncorrectValue = QStringLiteral("Incorrect Value");
 
-namespace {
-
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* result = named<QLabel>(name, text, parent);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
-QPushButton* elementButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = named<QPushButton>(name, caption, parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 frmForm::frmForm(DialogHost& host) : ElementDialog(QStringLiteral("frmForm"), QStringLiteral("Forms"), host)
 {
-    lblUpdate = label("lblUpdate", QString(), this);
-    ssText = elementButton("ssText", QStringLiteral("Text Box"), this);
-    ssPassword = elementButton("ssPassword", QStringLiteral("Password Box"), this);
-    ssHidden = elementButton("ssHidden", QStringLiteral("Hidden Box"), this);
-    ssCheck = elementButton("ssCheck", QStringLiteral("Check Box"), this);
-    ssRadio = elementButton("ssRadio", QStringLiteral("Radio Button"), this);
-    ssSubmit = elementButton("ssSubmit", QStringLiteral("Submit Button"), this);
-    ssReset = elementButton("ssReset", QStringLiteral("Reset Button"), this);
-    ssTextArea = elementButton("ssTextArea", kTextAreaCaption, this);
-    ssAnyForm = elementButton("ssAnyForm", QStringLiteral("Form Template"), this);
-    ssListBox = elementButton("ssListBox", QStringLiteral("List Box"), this);
+    lblUpdate = captionLabel("lblUpdate", QString(), this);
+    ssText = sideButton("ssText", QStringLiteral("Text Box"), this);
+    ssPassword = sideButton("ssPassword", QStringLiteral("Password Box"), this);
+    ssHidden = sideButton("ssHidden", QStringLiteral("Hidden Box"), this);
+    ssCheck = sideButton("ssCheck", QStringLiteral("Check Box"), this);
+    ssRadio = sideButton("ssRadio", QStringLiteral("Radio Button"), this);
+    ssSubmit = sideButton("ssSubmit", QStringLiteral("Submit Button"), this);
+    ssReset = sideButton("ssReset", QStringLiteral("Reset Button"), this);
+    ssTextArea = sideButton("ssTextArea", kTextAreaCaption, this);
+    ssAnyForm = sideButton("ssAnyForm", QStringLiteral("Form Template"), this);
+    ssListBox = sideButton("ssListBox", QStringLiteral("List Box"), this);
 
-    lblName = label("lblName", QStringLiteral("Name:"), this);
+    lblName = captionLabel("lblName", QStringLiteral("Name:"), this);
     txtName = named<QLineEdit>("txtName", this);
-    lblValue = label("lblValue", QStringLiteral("Value:"), this);
+    lblValue = captionLabel("lblValue", QStringLiteral("Value:"), this);
     txtValue = named<QLineEdit>("txtValue", this);
-    lblSize = label("lblSize", QStringLiteral("Size:"), this);
+    lblSize = captionLabel("lblSize", QStringLiteral("Size:"), this);
     txtSize = named<QLineEdit>("txtSize", this);
-    lblMaxLength = label("lblMaxLength", QStringLiteral("Max Length:"), this);
+    lblMaxLength = captionLabel("lblMaxLength", QStringLiteral("Max Length:"), this);
     txtMaxLength = named<QLineEdit>("txtMaxLength", this);
-    lblRows = label("lblRows", QStringLiteral("Rows:"), this);
+    lblRows = captionLabel("lblRows", QStringLiteral("Rows:"), this);
     txtRows = named<QLineEdit>("txtRows", this);
-    lblColumn = label("lblColumn", QStringLiteral("Columns:"), this);
+    lblColumn = captionLabel("lblColumn", QStringLiteral("Columns:"), this);
     txtColumn = named<QLineEdit>("txtColumn", this);
-    lblName->setBuddy(txtName);
-    lblValue->setBuddy(txtValue);
-    lblSize->setBuddy(txtSize);
-    lblMaxLength->setBuddy(txtMaxLength);
-    lblRows->setBuddy(txtRows);
-    lblColumn->setBuddy(txtColumn);
 
     ssOK = named<QPushButton>("ssOK", QStringLiteral("&OK"), this);
     ssOK->setDefault(true);
     connect(ssOK, &QPushButton::clicked, this, &frmForm::insertElement);
-    ssCancel = named<QPushButton>("ssCancel", QStringLiteral("&Cancel"), this);
-    ssCancel->setAutoDefault(false);
+    ssCancel = sideButton("ssCancel", QStringLiteral("&Cancel"), this);
     connect(ssCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const QList<QLineEdit*> inputFields = {txtName, txtValue, txtSize, txtMaxLength};
@@ -95,31 +69,26 @@ frmForm::frmForm(DialogHost& host) : ElementDialog(QStringLiteral("frmForm"), QS
     connect(ssListBox, &QPushButton::clicked, this, &frmForm::openListBox);
 
     auto* elementGrid = new QGridLayout;
-    const QPushButton* order[] = {ssText,   ssPassword, ssHidden,   ssCheck,   ssRadio,
+    QPushButton* const order[] = {ssText,   ssPassword, ssHidden,   ssCheck,   ssRadio,
                                   ssSubmit, ssReset,    ssTextArea, ssAnyForm, ssListBox};
-    for (int i = 0; i < 10; ++i)
-        elementGrid->addWidget(const_cast<QPushButton*>(order[i]), i / 2, i % 2);
+    for (int i = 0; i < int(std::size(order)); ++i)
+        elementGrid->addWidget(order[i], i / 2, i % 2);
 
     auto* fieldGrid = new QGridLayout;
-    const QList<QPair<QLabel*, QLineEdit*>> rows = {{lblName, txtName},           {lblValue, txtValue},
-                                                    {lblSize, txtSize},           {lblMaxLength, txtMaxLength},
-                                                    {lblRows, txtRows},           {lblColumn, txtColumn}};
-    for (int i = 0; i < rows.size(); ++i) {
-        fieldGrid->addWidget(rows[i].first, i, 0);
-        fieldGrid->addWidget(rows[i].second, i, 1);
-    }
+    addFieldRows(*fieldGrid, 0,
+                 {{lblName, txtName},
+                  {lblValue, txtValue},
+                  {lblSize, txtSize},
+                  {lblMaxLength, txtMaxLength},
+                  {lblRows, txtRows},
+                  {lblColumn, txtColumn}});
     fieldGrid->setColumnMinimumWidth(1, 200);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ssOK);
-    buttons->addWidget(ssCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(elementGrid);
     layout->addWidget(lblUpdate);
     layout->addLayout(fieldGrid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ssOK, ssCancel}));
 }
 
 void frmForm::chooseElement(const QString& caption, const QString& type, const QList<QLineEdit*>& shown)
@@ -127,11 +96,11 @@ void frmForm::chooseElement(const QString& caption, const QString& type, const Q
     lblUpdate->clear();
     lblUpdate->setText(caption);
     type_ = type;
-    for (QLineEdit* box : {txtName, txtValue, txtSize, txtMaxLength, txtRows, txtColumn}) {
-        const bool visible = shown.contains(box);
-        box->setVisible(visible);
-        if (QWidget* buddyLabel = findChild<QLabel*>(QStringLiteral("lbl") + box->objectName().mid(3)))
-            buddyLabel->setVisible(visible);
+    // A field shows with its label, which names it.
+    for (QLabel* label : {lblName, lblValue, lblSize, lblMaxLength, lblRows, lblColumn}) {
+        const bool visible = shown.contains(qobject_cast<QLineEdit*>(label->buddy()));
+        label->setVisible(visible);
+        label->buddy()->setVisible(visible);
     }
 }
 

@@ -17,44 +17,25 @@
 const QString frmFrame::kNoMode = QStringLiteral("Select An Option");
 const QString frmFrame::kNote = QStringLiteral("Note: You Must Insert Frames BEFORE any <BODY> tag in your document!");
 
-namespace {
-
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* result = named<QLabel>(name, text, parent);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
-} // namespace
-
 frmFrame::frmFrame(DialogHost& host) : ElementDialog(QStringLiteral("frmFrame"), QStringLiteral("Frame"), host)
 {
-    lblWhatOpt = label("lblWhatOpt", kNoMode, this);
-    cmdFrameSet = named<QPushButton>("cmdFrameSet", QStringLiteral("FrameSet"), this);
-    cmdFrame = named<QPushButton>("cmdFrame", QStringLiteral("Frame"), this);
-    cmdNoFrames = named<QPushButton>("cmdNoFrames", QStringLiteral("NoFrames"), this);
-    for (QPushButton* button : {cmdFrameSet, cmdFrame, cmdNoFrames})
-        button->setAutoDefault(false);
+    lblWhatOpt = captionLabel("lblWhatOpt", kNoMode, this);
+    cmdFrameSet = sideButton("cmdFrameSet", QStringLiteral("FrameSet"), this);
+    cmdFrame = sideButton("cmdFrame", QStringLiteral("Frame"), this);
+    cmdNoFrames = sideButton("cmdNoFrames", QStringLiteral("NoFrames"), this);
 
-    lblRows = label("lblRows", QStringLiteral("Rows:"), this);
+    lblRows = captionLabel("lblRows", QStringLiteral("Rows:"), this);
     txtRows = named<QLineEdit>("txtRows", this);
-    lblCols = label("lblCols", QStringLiteral("Cols:"), this);
+    lblCols = captionLabel("lblCols", QStringLiteral("Cols:"), this);
     txtCols = named<QLineEdit>("txtCols", this);
-    lblSrc = label("lblSrc", QStringLiteral("Src:"), this);
+    lblSrc = captionLabel("lblSrc", QStringLiteral("Src:"), this);
     txtSrc = named<QLineEdit>("txtSrc", this);
-    lblName = label("lblName", QStringLiteral("Name:"), this);
+    lblName = captionLabel("lblName", QStringLiteral("Name:"), this);
     txtName = named<QLineEdit>("txtName", this);
-    lblMarginWidth = label("lblMarginWidth", QStringLiteral("Margin Width:"), this);
+    lblMarginWidth = captionLabel("lblMarginWidth", QStringLiteral("Margin Width:"), this);
     txtMarginWidth = named<QLineEdit>("txtMarginWidth", this);
-    lblMarginHeight = label("lblMarginHeight", QStringLiteral("Margin Height:"), this);
+    lblMarginHeight = captionLabel("lblMarginHeight", QStringLiteral("Margin Height:"), this);
     txtMarginHeight = named<QLineEdit>("txtMarginHeight", this);
-    lblRows->setBuddy(txtRows);
-    lblCols->setBuddy(txtCols);
-    lblSrc->setBuddy(txtSrc);
-    lblName->setBuddy(txtName);
-    lblMarginWidth->setBuddy(txtMarginWidth);
-    lblMarginHeight->setBuddy(txtMarginHeight);
 
     frmScrolling = named<QGroupBox>("frmScrolling", QStringLiteral("Scrolling"), this);
     optYes = named<QRadioButton>("optYes", QStringLiteral("Yes"), frmScrolling);
@@ -67,21 +48,19 @@ frmFrame::frmFrame(DialogHost& host) : ElementDialog(QStringLiteral("frmFrame"),
 
     chkNoResize = named<QCheckBox>("chkNoResize", QStringLiteral("No Resize"), this);
     picOpen = makeFindFileButton(QStringLiteral("picOpen"), this);
-    lblOpen = label("lblOpen", QStringLiteral("Find File"), this);
+    lblOpen = captionLabel("lblOpen", QStringLiteral("Find File"), this);
     connect(picOpen, &QToolButton::clicked, this, &frmFrame::findFile);
-    chkForwardSlash = named<QCheckBox>("chkForwardSlash", QStringLiteral("Forward Slashes"), this);
-    chkForwardSlash->setChecked(true);
+    chkForwardSlash = makeForwardSlashBox(this);
     connectForwardSlashes(chkForwardSlash, {txtSrc});
 
     cmdInsertTag = named<QPushButton>("cmdInsertTag", QStringLiteral("Insert Tag"), this);
     // Enter inserts, as the dialog is meant for several insertions in a row.
     cmdInsertTag->setDefault(true);
     connect(cmdInsertTag, &QPushButton::clicked, this, &frmFrame::insertTag);
-    cmdFinished = named<QPushButton>("cmdFinished", QStringLiteral("Finished"), this);
-    cmdFinished->setAutoDefault(false);
+    cmdFinished = sideButton("cmdFinished", QStringLiteral("Finished"), this);
     connect(cmdFinished, &QPushButton::clicked, this, &QDialog::close);
 
-    lblNote = label("lblNote", kNote, this);
+    lblNote = captionLabel("lblNote", kNote, this);
     lblNote->setWordWrap(true);
 
     framesetWidgets_ = {lblRows, txtRows, lblCols, txtCols};
@@ -93,45 +72,29 @@ frmFrame::frmFrame(DialogHost& host) : ElementDialog(QStringLiteral("frmFrame"),
     connect(cmdFrame, &QPushButton::clicked, this, [this] { chooseMode(cmdFrame, frameWidgets_); });
     connect(cmdNoFrames, &QPushButton::clicked, this, [this] { chooseMode(cmdNoFrames, {}); });
 
-    auto* modes = new QHBoxLayout;
-    modes->addWidget(cmdFrameSet);
-    modes->addWidget(cmdFrame);
-    modes->addWidget(cmdNoFrames);
+    QHBoxLayout* modes = sideBySide({cmdFrameSet, cmdFrame, cmdNoFrames});
     modes->addStretch();
 
     auto* grid = new QGridLayout;
-    grid->addWidget(lblRows, 0, 0);
-    grid->addWidget(txtRows, 0, 1);
-    grid->addWidget(lblCols, 1, 0);
-    grid->addWidget(txtCols, 1, 1);
-    grid->addWidget(lblSrc, 2, 0);
-    grid->addWidget(txtSrc, 2, 1);
-    auto* findFileRow = new QHBoxLayout;
-    findFileRow->addWidget(picOpen);
-    findFileRow->addWidget(lblOpen);
-    grid->addLayout(findFileRow, 2, 2);
-    grid->addWidget(lblName, 3, 0);
-    grid->addWidget(txtName, 3, 1);
-    grid->addWidget(lblMarginWidth, 4, 0);
-    grid->addWidget(txtMarginWidth, 4, 1);
-    grid->addWidget(lblMarginHeight, 5, 0);
-    grid->addWidget(txtMarginHeight, 5, 1);
-    grid->addWidget(frmScrolling, 6, 1);
-    grid->addWidget(chkNoResize, 7, 1);
-    grid->addWidget(chkForwardSlash, 8, 1);
+    int row = addFieldRows(*grid, 0,
+                           {{lblRows, txtRows},
+                            {lblCols, txtCols},
+                            {lblSrc, txtSrc},
+                            {lblName, txtName},
+                            {lblMarginWidth, txtMarginWidth},
+                            {lblMarginHeight, txtMarginHeight}});
+    grid->addLayout(sideBySide({picOpen, lblOpen}), 2, 2);
+    grid->addWidget(frmScrolling, row++, 1);
+    grid->addWidget(chkNoResize, row++, 1);
+    grid->addWidget(chkForwardSlash, row, 1);
     grid->setColumnMinimumWidth(1, 240);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdInsertTag);
-    buttons->addWidget(cmdFinished);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modes);
     layout->addWidget(lblWhatOpt);
     layout->addLayout(grid);
     layout->addWidget(lblNote);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({cmdInsertTag, cmdFinished}));
 }
 
 void frmFrame::chooseMode(QPushButton* button, const QList<QWidget*>& shown)

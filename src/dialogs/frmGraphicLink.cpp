@@ -22,79 +22,60 @@ const QStringList frmGraphicLink::kAlignments = {
 frmGraphicLink::frmGraphicLink(DialogHost& host)
     : ElementDialog(QStringLiteral("frmGraphicLink"), QStringLiteral("Image"), host)
 {
-    lblURL = named<QLabel>("lblURL", QStringLiteral("Source:"), this);
+    lblURL = captionLabel("lblURL", QStringLiteral("Source:"), this);
     txtURL = named<QLineEdit>("txtURL", this);
     picOpen = makeFindFileButton(QStringLiteral("picOpen"), this);
-    lblOpen = named<QLabel>("lblOpen", QStringLiteral("Find File"), this);
-    lblLowSRC = named<QLabel>("lblLowSRC", QStringLiteral("Low Source:"), this);
+    lblOpen = captionLabel("lblOpen", QStringLiteral("Find File"), this);
+    lblLowSRC = captionLabel("lblLowSRC", QStringLiteral("Low Source:"), this);
     txtLowSRC = named<QLineEdit>("txtLowSRC", this);
     PicOpen2 = makeFindFileButton(QStringLiteral("PicOpen2"), this);
-    lblOpen2 = named<QLabel>("lblOpen2", QStringLiteral("Find File"), this);
-    lblALT = named<QLabel>("lblALT", QStringLiteral("Alternate Text:"), this);
+    lblOpen2 = captionLabel("lblOpen2", QStringLiteral("Find File"), this);
+    lblALT = captionLabel("lblALT", QStringLiteral("Alternate Text:"), this);
     txtALT = named<QLineEdit>("txtALT", this);
-    lblWidth = named<QLabel>("lblWidth", QStringLiteral("Width:"), this);
+    lblWidth = captionLabel("lblWidth", QStringLiteral("Width:"), this);
     txtWidth = named<QLineEdit>("txtWidth", this);
-    lblHeight = named<QLabel>("lblHeight", QStringLiteral("Height:"), this);
+    lblHeight = captionLabel("lblHeight", QStringLiteral("Height:"), this);
     txtHeight = named<QLineEdit>("txtHeight", this);
-    lblHSpace = named<QLabel>("lblHSpace", QStringLiteral("HSpace:"), this);
+    lblHSpace = captionLabel("lblHSpace", QStringLiteral("HSpace:"), this);
     txtHSpace = named<QLineEdit>("txtHSpace", this);
-    lblVSpace = named<QLabel>("lblVSpace", QStringLiteral("VSpace:"), this);
+    lblVSpace = captionLabel("lblVSpace", QStringLiteral("VSpace:"), this);
     txtVSpace = named<QLineEdit>("txtVSpace", this);
-    llbBorder = named<QLabel>("llbBorder", QStringLiteral("Border:"), this);
+    llbBorder = captionLabel("llbBorder", QStringLiteral("Border:"), this);
     txtBorder = named<QLineEdit>("txtBorder", this);
-    lblAlign = named<QLabel>("lblAlign", QStringLiteral("Align:"), this);
-    cboAlign = new QComboBox(this);
-    cboAlign->setObjectName(QStringLiteral("cboAlign"));
-    cboAlign->setEditable(true);
-    // The list stays the fixed alignments; typed text is read from the box, never added to it.
-    cboAlign->setInsertPolicy(QComboBox::NoInsert);
-    cboAlign->addItems(kAlignments);
-    cboAlign->setCurrentIndex(-1);
-    cboAlign->setEditText(QString());
-    lblUseMap = named<QLabel>("lblUseMap", QStringLiteral("Use Map: (Name of image map)"), this);
+    lblAlign = captionLabel("lblAlign", QStringLiteral("Align:"), this);
+    cboAlign = choiceBox("cboAlign", kAlignments, true, this);
+    lblUseMap = captionLabel("lblUseMap", QStringLiteral("Use Map: (Name of image map)"), this);
     txtUseMap = named<QLineEdit>("txtUseMap", this);
-    chkISMAP = new QCheckBox(QStringLiteral("ISMAP (Server Map)"), this);
-    chkISMAP->setObjectName(QStringLiteral("chkISMAP"));
-    lbLink = named<QLabel>("lbLink", QStringLiteral("URL To Link Image To:"), this);
+    chkISMAP = named<QCheckBox>("chkISMAP", QStringLiteral("ISMAP (Server Map)"), this);
+    lbLink = captionLabel("lbLink", QStringLiteral("URL To Link Image To:"), this);
     txtLinkMe = named<QLineEdit>("txtLinkMe", this);
     picLinkMe = makeFindFileButton(QStringLiteral("picLinkMe"), this);
-    lblLinkMe = named<QLabel>("lblLinkMe", QStringLiteral("Find File"), this);
+    lblLinkMe = captionLabel("lblLinkMe", QStringLiteral("Find File"), this);
     chkForwardSlash = makeForwardSlashBox(this);
     cmdOK = makeOkButton();
     cmdCancel = makeCancelButton();
 
     auto* grid = new QGridLayout(this);
-    int row = 0;
-    const auto addRow = [&](QLabel* label, QWidget* field, QToolButton* find = nullptr, QLabel* findLabel = nullptr) {
-        label->setBuddy(field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        if (find) {
-            auto* pair = new QHBoxLayout;
-            pair->addWidget(find);
-            pair->addWidget(findLabel);
-            grid->addLayout(pair, row, 2);
-        }
-        ++row;
-    };
-    addRow(lblURL, txtURL, picOpen, lblOpen);
-    addRow(lblLowSRC, txtLowSRC, PicOpen2, lblOpen2);
-    addRow(lblALT, txtALT);
-    addRow(lblWidth, txtWidth);
-    addRow(lblHeight, txtHeight);
-    addRow(lblHSpace, txtHSpace);
-    addRow(lblVSpace, txtVSpace);
-    addRow(llbBorder, txtBorder);
-    addRow(lblAlign, cboAlign);
-    addRow(lblUseMap, txtUseMap);
+    int row = addFieldRows(*grid, 0,
+                           {{lblURL, txtURL},
+                            {lblLowSRC, txtLowSRC},
+                            {lblALT, txtALT},
+                            {lblWidth, txtWidth},
+                            {lblHeight, txtHeight},
+                            {lblHSpace, txtHSpace},
+                            {lblVSpace, txtVSpace},
+                            {llbBorder, txtBorder},
+                            {lblAlign, cboAlign},
+                            {lblUseMap, txtUseMap}});
     grid->addWidget(chkISMAP, row++, 1);
-    addRow(lbLink, txtLinkMe, picLinkMe, lblLinkMe);
+    const int linkRow = row;
+    row = addFieldRows(*grid, linkRow, {{lbLink, txtLinkMe}});
     grid->addWidget(chkForwardSlash, row++, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->addLayout(buttonRow({cmdOK, cmdCancel}), row, 0, 1, 3);
+    // Each Find File picture sits beside the box it fills.
+    grid->addLayout(sideBySide({picOpen, lblOpen}), 0, 2);
+    grid->addLayout(sideBySide({PicOpen2, lblOpen2}), 1, 2);
+    grid->addLayout(sideBySide({picLinkMe, lblLinkMe}), linkRow, 2);
     grid->setColumnMinimumWidth(1, 220);
     txtURL->setFocus();
 

@@ -15,46 +15,29 @@
 frmHRInput::frmHRInput(DialogHost& host)
     : ElementDialog(QStringLiteral("frmHRInput"), QStringLiteral("HR Input"), host)
 {
-    lblWidth = named<QLabel>("lblWidth", QStringLiteral("Width:"), this);
-    txtWidthInput = new QLineEdit(this);
-    txtWidthInput->setObjectName(QStringLiteral("txtWidthInput"));
-    OptPixel = new QRadioButton(QStringLiteral("Pixels"), this);
-    OptPixel->setObjectName(QStringLiteral("OptPixel"));
-    optPercent = new QRadioButton(QStringLiteral("Percent"), this);
-    optPercent->setObjectName(QStringLiteral("optPercent"));
+    lblWidth = captionLabel("lblWidth", QStringLiteral("Width:"), this);
+    txtWidthInput = named<QLineEdit>("txtWidthInput", this);
+    OptPixel = named<QRadioButton>("OptPixel", QStringLiteral("Pixels"), this);
+    optPercent = named<QRadioButton>("optPercent", QStringLiteral("Percent"), this);
     // Neither unit is chosen at first; a group keeps the two exclusive without forcing one.
     auto* units = new QButtonGroup(this);
     units->addButton(OptPixel);
     units->addButton(optPercent);
 
-    LblThickness = named<QLabel>("LblThickness", QStringLiteral("Thickness:"), this);
+    LblThickness = captionLabel("LblThickness", QStringLiteral("Thickness:"), this);
     cboThickInput = choiceBox("cboThickInput", ruleThicknessEntries(), true, this);
-
-    lblAlign = named<QLabel>("lblAlign", QStringLiteral("Align:"), this);
+    lblAlign = captionLabel("lblAlign", QStringLiteral("Align:"), this);
     cboAlign = choiceBox("cboAlign", ruleAlignEntries(), false, this);
-
-    chkNoShade = new QCheckBox(QStringLiteral("No Shade"), this);
-    chkNoShade->setObjectName(QStringLiteral("chkNoShade"));
+    chkNoShade = named<QCheckBox>("chkNoShade", QStringLiteral("No Shade"), this);
     cmdOK = makeOkButton(QStringLiteral("OK"));
     cmdCancel = makeCancelButton(QStringLiteral("Cancel"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lblWidth, 0, 0);
-    grid->addWidget(txtWidthInput, 0, 1);
-    auto* unitRow = new QHBoxLayout;
-    unitRow->addWidget(OptPixel);
-    unitRow->addWidget(optPercent);
-    grid->addLayout(unitRow, 1, 1);
-    grid->addWidget(LblThickness, 2, 0);
-    grid->addWidget(cboThickInput, 2, 1);
-    grid->addWidget(lblAlign, 3, 0);
-    grid->addWidget(cboAlign, 3, 1);
-    grid->addWidget(chkNoShade, 4, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    addFieldRows(*grid, 0, {{lblWidth, txtWidthInput}});
+    grid->addLayout(sideBySide({OptPixel, optPercent}), 1, 1);
+    int row = addFieldRows(*grid, 2, {{LblThickness, cboThickInput}, {lblAlign, cboAlign}});
+    grid->addWidget(chkNoShade, row++, 1);
+    grid->addLayout(buttonRow({cmdOK, cmdCancel}), row, 0, 1, 2);
 
     connect(this, &QDialog::accepted, this, &frmHRInput::insert);
 }

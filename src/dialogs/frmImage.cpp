@@ -48,18 +48,13 @@ frmImage::frmImage(DialogHost& host, QWidget* parent)
     File1 = browser_->File1;
     Dir1 = browser_->Dir1;
     Drive1 = browser_->Drive1;
-    cboFiles = new QComboBox(this);
-    cboFiles->setObjectName(QStringLiteral("cboFiles"));
+    cboFiles = named<QComboBox>("cboFiles", this);
     cboFiles->setEditable(true);
     cboFiles->setInsertPolicy(QComboBox::NoInsert);
-    HTML1 = new HtmlView(this);
-    HTML1->setObjectName(QStringLiteral("HTML1"));
+    HTML1 = named<HtmlView>("HTML1", this);
     HTML1->setFixedSize(120, 120);
     cmdOK = makeOkButton(QStringLiteral("&OK"));
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));
-    // makeOkButton closes at once; OK here first takes the choice.
-    disconnect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdOK, &QPushButton::clicked, this, &frmImage::confirm);
 
     for (QListWidget* list : {File1, Dir1})
         list->setMinimumSize(180, 200);
@@ -111,11 +106,11 @@ void frmImage::fileClicked()
     HTML1->load(QUrl::fromLocalFile(page));
 }
 
-void frmImage::confirm()
+void frmImage::accept()
 {
     SelectedImage = chosenPath();
     host_.setImageFolder(browser_->folderPath());
-    accept();
+    ElementDialog::accept();
 }
 
 void frmImage::reject()

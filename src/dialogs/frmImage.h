@@ -39,6 +39,8 @@ public:
     // The path OK would confirm now.
     QString chosenPath() const;
 
+    // OK takes the chosen path and remembers its folder.
+    void accept() override;
     // Cancel forgets any choice: the caller reads an empty SelectedImage as cancelled.
     void reject() override;
 
@@ -47,7 +49,6 @@ public:
 
 private:
     void fileClicked();
-    void confirm();
 
     FolderBrowser* browser_;
 };

@@ -13,13 +13,11 @@
 
 frmList::frmList(DialogHost& host) : ElementDialog(QStringLiteral("frmList"), QStringLiteral("List Box"), host)
 {
-    lblName = named<QLabel>("lblName", QStringLiteral("Name:"), this);
+    lblName = captionLabel("lblName", QStringLiteral("Name:"), this);
     txtName = named<QLineEdit>("txtName", this);
     chkMultiple = named<QCheckBox>("chkMultiple", QStringLiteral("Multiple"), this);
-    lblSize = named<QLabel>("lblSize", QStringLiteral("Size:"), this);
+    lblSize = captionLabel("lblSize", QStringLiteral("Size:"), this);
     txtSize = named<QLineEdit>("txtSize", this);
-    lblName->setBuddy(txtName);
-    lblSize->setBuddy(txtSize);
     // A size means something only for a list that allows several choices.
     lblSize->setEnabled(false);
     txtSize->setEnabled(false);
@@ -30,10 +28,8 @@ frmList::frmList(DialogHost& host) : ElementDialog(QStringLiteral("frmList"), QS
 
     txtList = named<QLineEdit>("txtList", this);
     cboList = named<QListWidget>("cboList", this);
-    cmdAddItem = named<QPushButton>("cmdAddItem", QStringLiteral("&Add Item"), this);
-    cmdRemoveItem = named<QPushButton>("cmdRemoveItem", QStringLiteral("&Remove Item"), this);
-    cmdAddItem->setAutoDefault(false);
-    cmdRemoveItem->setAutoDefault(false);
+    cmdAddItem = sideButton("cmdAddItem", QStringLiteral("&Add Item"), this);
+    cmdRemoveItem = sideButton("cmdRemoveItem", QStringLiteral("&Remove Item"), this);
     connect(cmdAddItem, &QPushButton::clicked, this, &frmList::addItem);
     connect(cmdRemoveItem, &QPushButton::clicked, this, &frmList::removeItem);
 
@@ -41,24 +37,17 @@ frmList::frmList(DialogHost& host) : ElementDialog(QStringLiteral("frmList"), QS
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(lblName, 0, 0);
-    grid->addWidget(txtName, 0, 1);
+    addFieldRows(*grid, 0, {{lblName, txtName}});
     grid->addWidget(chkMultiple, 1, 1);
-    grid->addWidget(lblSize, 2, 0);
-    grid->addWidget(txtSize, 2, 1);
+    addFieldRows(*grid, 2, {{lblSize, txtSize}});
     grid->addWidget(txtList, 3, 1);
     grid->addWidget(cmdAddItem, 3, 2);
     grid->addWidget(cboList, 4, 1);
     grid->addWidget(cmdRemoveItem, 4, 2, Qt::AlignTop);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({cmdOK, cmdCancel}));
     txtName->setFocus();
 }
 

@@ -12,41 +12,20 @@
 frmParam::frmParam(DialogHost& host)
     : ElementDialog(QStringLiteral("frmParam"), QStringLiteral("JAVA Parameters"), host)
 {
-    lblName = new QLabel(QStringLiteral("Name:"), this);
-    lblName->setObjectName(QStringLiteral("lblName"));
-    txtName = new QLineEdit(this);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    lblValue = new QLabel(QStringLiteral("Value:"), this);
-    lblValue->setObjectName(QStringLiteral("lblValue"));
-    txtValue = new QLineEdit(this);
-    txtValue->setObjectName(QStringLiteral("txtValue"));
-    for (QLabel* label : {lblName, lblValue})
-        label->setTextFormat(Qt::PlainText);
-    lblName->setBuddy(txtName);
-    lblValue->setBuddy(txtValue);
-
+    lblName = captionLabel("lblName", QStringLiteral("Name:"), this);
+    txtName = named<QLineEdit>("txtName", this);
+    lblValue = captionLabel("lblValue", QStringLiteral("Value:"), this);
+    txtValue = named<QLineEdit>("txtValue", this);
     cmdOK = makeOkButton(QStringLiteral("&OK"));
     cmdCancel = makeCancelButton(QStringLiteral("&Cancel"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(lblName, 0, 0);
-    grid->addWidget(txtName, 0, 1);
-    grid->addWidget(lblValue, 1, 0);
-    grid->addWidget(txtValue, 1, 1);
+    addFieldRows(*grid, 0, {{lblName, txtName}, {lblValue, txtValue}});
     grid->setColumnMinimumWidth(1, 220);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
-
-    setTabOrder(txtName, txtValue);
-    setTabOrder(txtValue, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
+    layout->addLayout(buttonRow({cmdOK, cmdCancel}));
     txtName->setFocus();
 }
 

@@ -1,11 +1,9 @@
 // The body dialog: the tag its fields build, the colour text of its colour button, which part
 // of a document the new tag replaces, and the window driven by its control names.
 
-#include "support/TestApp.h"
+#include "DialogTestSupport.h"
 
 #include "dialogs/frmBody.h"
-#include "dialogs/frmImage.h"
-#include "document/DocumentEditor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,9 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -109,36 +104,11 @@ TEST(BodyTagRange, ReplacesEachCase)
 
 // ---- the window -----------------------------------------------------------------------------
 
-const QColor kTagBlue(0, 0, 255); // the tag colour a fresh settings store gives
-
-class BodyDialogTest : public AppTest {
+class BodyDialogTest : public DialogAppTest {
 protected:
-    void openDocument(const QString& text)
-    {
-        site = QDir(files.path()).canonicalPath() + QStringLiteral("/site");
-        QDir().mkpath(site + QStringLiteral("/art"));
-        writeFile(QStringLiteral("site/index.htm"), text.toUtf8());
-        prompter.answerOpen(site + QStringLiteral("/index.htm"));
-        trigger(QStringLiteral("mnuOpen"));
-        ASSERT_TRUE(editor());
-    }
-
-    frmBody* open()
-    {
-        trigger(QStringLiteral("mnuBody"));
-        frmBody* shown = nullptr;
-        for (frmBody* d : window->findChildren<frmBody*>())
-            if (d->isVisible())
-                shown = d;
-        EXPECT_NE(shown, nullptr);
-        return shown;
-    }
-
+    void openDocument(const QString& text) { openSiteDocument(text.toUtf8(), QStringLiteral("art")); }
+    frmBody* open() { return openByCommand<frmBody>(QStringLiteral("mnuBody")); }
     static QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
-
-    static bool closes(QPointer<frmBody> dialog) { return isDeleted(QPointer<QObject>(dialog.data())); }
-
-    QString site;
 };
 
 TEST_F(BodyDialogTest, OpensEmptyWithItsCaptions)
@@ -297,9 +267,8 @@ TEST_F(BodyDialogTest, OkReplacesTheBodyTagInTheTagColour)
     button(d, "cmdOK")->click();
     const QString tag = QStringLiteral("<BODY TEXT=\"#000000\">");
     EXPECT_EQ(editor()->wholeText(), QStringLiteral("<html>\n") + tag + QStringLiteral("\n<p>Hi</p>\n"));
-    for (int i = 7; i < 7 + tag.size(); ++i)
-        ASSERT_EQ(editor()->colorAt(i), kTagBlue) << "at " << i;
-    EXPECT_TRUE(closes(d));
+    expectTagColour(7, int(tag.size()));
+    EXPECT_TRUE(closedAndGone(d));
 
     // One undo brings the old tag back.
     editor()->undo();
@@ -348,7 +317,7 @@ TEST_F(BodyDialogTest, EnterPressesOkAndEscCancels)
         QTest::keyClick(d->txtLink, Qt::Key(key));
         EXPECT_EQ(editor()->wholeText(),
                   key == Qt::Key_Escape ? QStringLiteral("x") : QStringLiteral("<BODY LINK=\"blue\">x"));
-        EXPECT_TRUE(closes(d));
+        EXPECT_TRUE(closedAndGone(d));
     }
 }
 
@@ -359,7 +328,7 @@ TEST_F(BodyDialogTest, OkWithoutADocumentJustCloses)
     ASSERT_TRUE(d);
     d->txtBG->setText(QStringLiteral("white"));
     button(d, "cmdOK")->click();
-    EXPECT_TRUE(closes(d));
+    EXPECT_TRUE(closedAndGone(d));
 }
 
 TEST_F(BodyDialogTest, EachOpeningStartsEmpty)
@@ -397,13 +366,7 @@ TEST_F(BodyDialogTest, FindFileFillsTheBackgroundGraphic)
     QFile(site + QStringLiteral("/art/Paper Back.JPG")).open(QIODevice::WriteOnly);
     frmBody* d = open();
     ASSERT_TRUE(d);
-    prompter.answerModal([&](QDialog& dialog) {
-        auto& chooser = dynamic_cast<frmImage&>(dialog);
-        EXPECT_TRUE(chooser.setFolderPath(site + QStringLiteral("/art")));
-        chooser.File1->setCurrentRow(0);
-        chooser.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        return chooser.result();
-    });
+    answerImageChooser(prompter, site + QStringLiteral("/art"), QStringLiteral("Paper Back.JPG"));
     d->PicOpen2->click();
     EXPECT_EQ(d->txtBackground->text(), QStringLiteral("art/Paper Back.JPG"));
     d->txtText->setText(QStringLiteral("http://x/"));

@@ -1,6 +1,7 @@
 // Relative references from a document to a chosen file, for Windows-form and POSIX paths; the
 // character replacement; and the Find File and Forward Slashes behaviour the dialogs share.
 
+#include "DialogTestSupport.h"
 #include "dialogs/DialogHost.h"
 #include "dialogs/FileReference.h"
 #include "support/FakeDialogHost.h"
@@ -10,9 +11,6 @@
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -2,6 +2,7 @@
 // fields each mode or element shows, what stays and what is emptied between insertions, Find
 // File, Form Template's question and the list box's options.
 
+#include "DialogTestSupport.h"
 #include "support/FakeDialogHost.h"
 #include "support/ScriptedPrompter.h"
 
@@ -25,8 +26,7 @@
 #include <utility>
 #include <vector>
 
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+// Failures show both halves of a pair as text.
 static void PrintTo(const TagPair& t, std::ostream* os) { *os << '"' << (t.opening + "|" + t.closing).toStdString() << '"'; }
 
 namespace {

@@ -1,6 +1,7 @@
 // The image chooser: which files its patterns list, how it joins paths, the preview page it
 // writes and shows, the folder it remembers, and where it opens when that folder is gone.
 
+#include "DialogTestSupport.h"
 #include "support/FakeDialogHost.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestApp.h"
@@ -27,9 +28,6 @@
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,11 +1,9 @@
 // The image dialog: the IMG text its fields build, and the window driven by its control names
 // from the Image command to the text (and tag colour) in the document.
 
-#include "support/TestApp.h"
+#include "DialogTestSupport.h"
 
 #include "dialogs/frmGraphicLink.h"
-#include "dialogs/frmImage.h"
-#include "document/DocumentEditor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,9 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -126,44 +121,12 @@ TEST(ImageText, BuildsEachCase)
 
 // ---- the window -----------------------------------------------------------------------------
 
-const QColor kTagBlue(0, 0, 255); // the tag colour a fresh settings store gives
-
-class ImageDialogTest : public AppTest {
+class ImageDialogTest : public DialogAppTest {
 protected:
     // A saved document, so that chosen files have a folder to be relative to.
-    void openDocument(const QByteArray& text = "")
-    {
-        site = QDir(files.path()).canonicalPath() + QStringLiteral("/site");
-        QDir().mkpath(site + QStringLiteral("/images"));
-        writeFile(QStringLiteral("site/index.htm"), text);
-        prompter.answerOpen(site + QStringLiteral("/index.htm"));
-        trigger(QStringLiteral("mnuOpen"));
-        ASSERT_TRUE(editor());
-    }
-
-    frmGraphicLink* open()
-    {
-        trigger(QStringLiteral("mnuImage"));
-        frmGraphicLink* shown = nullptr;
-        for (frmGraphicLink* d : window->findChildren<frmGraphicLink*>())
-            if (d->isVisible())
-                shown = d;
-        EXPECT_NE(shown, nullptr);
-        return shown;
-    }
-
+    void openDocument(const QByteArray& text = "") { openSiteDocument(text, QStringLiteral("images")); }
+    frmGraphicLink* open() { return openByCommand<frmGraphicLink>(QStringLiteral("mnuImage")); }
     static QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
-
-    // The dialog is gone once its deferred deletion ran.
-    static bool closes(QPointer<frmGraphicLink> dialog) { return isDeleted(QPointer<QObject>(dialog.data())); }
-
-    void expectTagColour(int from, int length)
-    {
-        for (int i = from; i < from + length; ++i)
-            ASSERT_EQ(editor()->colorAt(i), kTagBlue) << "at " << i;
-    }
-
-    QString site;
 };
 
 TEST_F(ImageDialogTest, OpensEmptyWithItsCaptions)
@@ -235,7 +198,7 @@ TEST_F(ImageDialogTest, OkInsertsTheExampleInTheTagColour)
         QStringLiteral("<A HREF=\"index.htm\"><IMG ALT=\"Logo\" WIDTH=100 BORDER=0 ALIGN=LEFT SRC=\"images/logo.gif\"></A>");
     EXPECT_EQ(editor()->wholeText(), expected);
     expectTagColour(0, int(expected.size()));
-    EXPECT_TRUE(closes(d));
+    EXPECT_TRUE(closedAndGone(d));
 }
 
 TEST_F(ImageDialogTest, TheSelectionFollowsTheImage)
@@ -277,7 +240,7 @@ TEST_F(ImageDialogTest, EnterPressesOkAndEscCancels)
             focus = combo->lineEdit();
         QTest::keyClick(focus, Qt::Key(c.key));
         EXPECT_EQ(editor()->wholeText(), QString::fromUtf8(c.text));
-        EXPECT_TRUE(closes(d));
+        EXPECT_TRUE(closedAndGone(d));
     }
 }
 
@@ -290,7 +253,7 @@ TEST_F(ImageDialogTest, CancelInsertsNothing)
     d->txtURL->setText(QStringLiteral("a.gif"));
     button(d, "cmdCancel")->click();
     EXPECT_EQ(editor()->wholeText(), QStringLiteral("text"));
-    EXPECT_TRUE(closes(d));
+    EXPECT_TRUE(closedAndGone(d));
 }
 
 TEST_F(ImageDialogTest, EachOpeningStartsEmpty)
@@ -340,7 +303,7 @@ TEST_F(ImageDialogTest, OkWithoutADocumentJustCloses)
     ASSERT_TRUE(d);
     d->txtURL->setText(QStringLiteral("a.gif"));
     button(d, "cmdOK")->click();
-    EXPECT_TRUE(closes(d));
+    EXPECT_TRUE(closedAndGone(d));
     EXPECT_EQ(editor(), nullptr);
 }
 
@@ -352,18 +315,7 @@ TEST_F(ImageDialogTest, FindFileFillsSourcesFromTheChooser)
         QFile(site + QStringLiteral("/images/") + QLatin1String(name)).open(QIODevice::WriteOnly);
     frmGraphicLink* d = open();
     ASSERT_TRUE(d);
-    const auto pick = [&](const QString& name) {
-        prompter.answerModal([&, name](QDialog& dialog) {
-            auto& chooser = dynamic_cast<frmImage&>(dialog);
-            EXPECT_TRUE(chooser.setFolderPath(site + QStringLiteral("/images")));
-            const QList<QListWidgetItem*> items = chooser.File1->findItems(name, Qt::MatchExactly);
-            EXPECT_EQ(items.size(), 1);
-            if (!items.isEmpty())
-                chooser.File1->setCurrentItem(items.first());
-            chooser.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-            return chooser.result();
-        });
-    };
+    const auto pick = [&](const QString& name) { answerImageChooser(prompter, site + QStringLiteral("/images"), name); };
     pick(QStringLiteral("Logo.gif"));
     d->picOpen->click();
     EXPECT_EQ(d->txtURL->text(), QStringLiteral("images/Logo.gif"));
@@ -403,13 +355,7 @@ TEST_F(ImageDialogTest, FindFileWithoutADocumentSaysSo)
     frmGraphicLink* d = open();
     ASSERT_TRUE(d);
     d->txtURL->setText(QStringLiteral("kept.gif"));
-    prompter.answerModal([&](QDialog& dialog) {
-        auto& chooser = dynamic_cast<frmImage&>(dialog);
-        EXPECT_TRUE(chooser.setFolderPath(folder));
-        chooser.File1->setCurrentRow(0);
-        chooser.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        return chooser.result();
-    });
+    answerImageChooser(prompter, folder, QStringLiteral("a.gif"));
     prompter.answerMessage(PromptAnswer::Ok);
     d->picOpen->click();
     EXPECT_EQ(prompter.last().text, QStringLiteral("Please save document before selecting the relative path to an image."));

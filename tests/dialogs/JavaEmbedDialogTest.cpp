@@ -1,15 +1,13 @@
 // The applet, parameter and embed dialogs: the tags built from their fields, their controls, and
 // driving them by control names in the main window (wrapping, staying open, Find File).
 
+#include "DialogTestSupport.h"
 #include "support/FakeDialogHost.h"
-#include "support/TestApp.h"
 
 #include "dialogs/JavaEmbedFields.h"
 #include "dialogs/frmEmbed.h"
 #include "dialogs/frmJava.h"
 #include "dialogs/frmParam.h"
-#include "document/DocumentEditor.h"
-#include "document/frmTemplate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,9 +21,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -114,36 +109,11 @@ TEST(JavaEmbedTextTest, EmbedTagOfEveryExampleAndEdgeCase)
 
 // --- the dialogs in the main window -----------------------------------------------------------
 
-class JavaEmbedDialogTest : public AppTest {
+class JavaEmbedDialogTest : public DialogAppTest {
 protected:
     void SetUp() override { start(); }
-    void TearDown() override { EXPECT_EQ(prompter.pending(), 0u) << "a scripted answer was never asked for"; }
 
-    template <typename Dialog>
-    QDialog* open(const char* name)
-    {
-        window->showDialog(u(name), [](DialogHost& h) { return new Dialog(h); });
-        QApplication::processEvents();
-        auto* dialog = window->findChild<QDialog*>(u(name));
-        EXPECT_NE(dialog, nullptr) << name;
-        return dialog;
-    }
-
-    template <typename T>
-    T* control(QWidget* dialog, const char* name)
-    {
-        T* w = dialog->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    void documentWithSelection(const QByteArray& lineBreak = "\n")
-    {
-        trigger(u("mnuNew"));
-        window->activeDocument()->setLineBreak(lineBreak);
-        editor()->setWholeText(u("a Word b"));
-        editor()->setSelection(2, 4);
-    }
+    template <typename Dialog> QDialog* open(const char* name) { return openDialog<Dialog>(name); }
 
     void setText(QWidget* dialog, const char* name, const QString& text)
     {
@@ -151,21 +121,6 @@ protected:
             combo->setEditText(text);
         else
             control<QLineEdit>(dialog, name)->setText(text);
-    }
-
-    static bool closedAndGone(QPointer<QDialog>& dialog)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        return dialog.isNull();
-    }
-
-    static QStringList entries(QComboBox* box)
-    {
-        QStringList list;
-        for (int i = 0; i < box->count(); ++i)
-            list << box->itemText(i);
-        return list;
     }
 
     void expectLabels(QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> labels)
@@ -217,6 +172,21 @@ TEST_F(JavaEmbedDialogTest, EachOpensOwnedAndModelessWithItsNamedControlsEmpty)
             }
         }
     }
+}
+
+TEST_F(JavaEmbedDialogTest, TabFollowsTheFieldsDownEachWindow)
+{
+    QDialog* applet = open<frmJava>("frmJava");
+    ASSERT_TRUE(applet);
+    EXPECT_EQ(tabOrder(applet), (QStringList{"txtCode", "txtWidth", "txtHeight", "txtCodeBase", "txtAlt", "txtName",
+                                             "txtVspace", "txtHSpace", "cboAlign", "cmdOK", "cmdCancel"}));
+    QDialog* param = open<frmParam>("frmParam");
+    ASSERT_TRUE(param);
+    EXPECT_EQ(tabOrder(param), (QStringList{"txtName", "txtValue", "cmdOK", "cmdCancel"}));
+    QDialog* embed = open<frmEmbed>("frmEmbed");
+    ASSERT_TRUE(embed);
+    EXPECT_EQ(tabOrder(embed), (QStringList{"txtURL", "picOpen", "chkForwardSlash", "txtWidth", "txtHeight",
+                                            "cboPalette", "cmdOK", "cmdCancel"}));
 }
 
 TEST_F(JavaEmbedDialogTest, AppletDialogHasItsFramesLabelsAndAlignments)
@@ -468,11 +438,7 @@ TEST_F(JavaEmbedDialogTest, OkWithoutADocumentBehavesAsUsual)
 
 TEST_F(JavaEmbedDialogTest, EmbedFindFileFillsTheRelativeReferenceAndLeavesTheDocumentAsItWas)
 {
-    QDir(files.path()).mkpath(u("web/sub"));
-    prompter.answerOpen(writeFile(u("web/sub/page.html"), "a Word b"));
-    trigger(u("mnuOpen"));
-    ASSERT_TRUE(editor());
-    editor()->setSelection(2, 4);
+    openSavedDocument();
 
     QPointer<QDialog> dialog = open<frmEmbed>("frmEmbed");
     ASSERT_TRUE(dialog);

@@ -2,11 +2,10 @@
 // control names in the main window (insertion with tag colours, OK, Enter, Cancel, Esc, the
 // document active at OK, Find File and Forward Slashes).
 
-#include "support/TestApp.h"
+#include "DialogTestSupport.h"
 
 #include "dialogs/LinkFields.h"
 #include "dialogs/frmLinks.h"
-#include "document/DocumentEditor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,9 +21,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <vector>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -88,7 +84,7 @@ const QString kTextColour = QStringLiteral("32768");   // dark green
 const QColor kBlue(0, 0, 255);
 const QColor kGreen(0, 128, 0);
 
-class LinkDialogTest : public AppTest {
+class LinkDialogTest : public DialogAppTest {
 protected:
     void SetUp() override
     {
@@ -96,43 +92,8 @@ protected:
         window->preferences().tagColor = kTagColour;
         window->preferences().textColor = kTextColour;
     }
-    void TearDown() override { EXPECT_EQ(prompter.pending(), 0u) << "a scripted answer was never asked for"; }
 
-    QDialog* openLink()
-    {
-        window->showDialog(QStringLiteral("frmLinks"), [](DialogHost& h) { return new frmLinks(h); });
-        QApplication::processEvents();
-        auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmLinks"));
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
-    }
-
-    template <typename T>
-    T* control(QWidget* dialog, const char* name)
-    {
-        T* w = dialog->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    // A new document holding "a Word b" with Word selected.
-    frmTemplate* documentWithSelection()
-    {
-        trigger(QStringLiteral("mnuNew"));
-        editor()->setWholeText(QStringLiteral("a Word b"));
-        editor()->setSelection(2, 4);
-        return window->activeDocument();
-    }
-
-    // A saved document at files/web/sub/page.html.
-    void openSavedDocument()
-    {
-        QDir(files.path()).mkpath(QStringLiteral("web/sub"));
-        prompter.answerOpen(writeFile(QStringLiteral("web/sub/page.html"), "a Word b"));
-        trigger(QStringLiteral("mnuOpen"));
-        ASSERT_TRUE(editor());
-        editor()->setSelection(2, 4);
-    }
+    QDialog* openLink() { return openDialog<frmLinks>("frmLinks"); }
 
     void fill(QWidget* dialog, const LinkCase& c)
     {
@@ -156,14 +117,6 @@ protected:
             QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(target, &release);
         }
-    }
-
-    // Lets a closed dialog be deleted; true when it is gone.
-    static bool closedAndGone(QPointer<QDialog>& dialog)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        return dialog.isNull();
     }
 
     // 'T' for each character in the tag colour, 'X' in the text colour, '?' otherwise.
@@ -209,10 +162,7 @@ TEST_F(LinkDialogTest, OpensOwnedModelessWithItsNamedControlsEmpty)
     ASSERT_TRUE(protocol);
     EXPECT_TRUE(protocol->isEditable());
     EXPECT_TRUE(protocol->currentText().isEmpty());
-    QStringList entries;
-    for (int i = 0; i < protocol->count(); ++i)
-        entries << protocol->itemText(i);
-    EXPECT_EQ(entries, (QStringList{"http://", "ftp://", "mailto:", "news:", "newsrc:", "telnet://", "wais://",
+    EXPECT_EQ(entries(protocol), (QStringList{"http://", "ftp://", "mailto:", "news:", "newsrc:", "telnet://", "wais://",
                                     "gopher://"}));
 
     auto* slashes = control<QCheckBox>(dialog, "chkForwardSlash");
@@ -227,6 +177,14 @@ TEST_F(LinkDialogTest, OpensOwnedModelessWithItsNamedControlsEmpty)
     EXPECT_TRUE(ok->isDefault());
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(control<QAbstractButton>(dialog, "picOpen"));
+}
+
+TEST_F(LinkDialogTest, TabVisitsThePictureRightAfterTheAddress)
+{
+    QDialog* dialog = openLink();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(tabOrder(dialog), (QStringList{"cboChoice", "txtURL", "picOpen", "txtAnchor", "txtTarget",
+                                             "chkForwardSlash", "cmdOK", "cmdCancel"}));
 }
 
 TEST_F(LinkDialogTest, OkWrapsTheSelectionInTheLinkWithTagsInTheTagColourAndCloses)

@@ -1,8 +1,8 @@
 // The horizontal rule and font dialogs: the tags their fields build, their lists, the colour and
 // face buttons (cancelled ones included), and both windows driven by control names.
 
+#include "DialogTestSupport.h"
 #include "support/FakeDialogHost.h"
-#include "support/TestApp.h"
 
 #include "dialogs/RuleFontFields.h"
 #include "dialogs/frmFont.h"
@@ -18,9 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-// Failures show the text rather than its code units.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -166,56 +163,18 @@ TEST_F(FontButtonsTest, ChooseFaceAddsTheNameAndACancelReusesTheLastOne)
 
 // ---- the windows in the main window ---------------------------------------------------------
 
-class RuleFontDialogTest : public AppTest {
+class RuleFontDialogTest : public DialogAppTest {
 protected:
     void SetUp() override { start(); }
-    void TearDown() override { EXPECT_EQ(prompter.pending(), 0u) << "a scripted answer was never asked for"; }
 
-    frmHRInput* openRule()
-    {
-        window->showDialog(QStringLiteral("frmHRInput"), [](DialogHost& h) { return new frmHRInput(h); });
-        return visible<frmHRInput>();
-    }
-    frmFont* openFont()
-    {
-        window->showDialog(QStringLiteral("frmFont"), [](DialogHost& h) { return new frmFont(h); });
-        return visible<frmFont>();
-    }
-    template <typename T>
-    T* visible()
-    {
-        T* shown = nullptr;
-        for (T* d : window->findChildren<T*>())
-            if (d->isVisible())
-                shown = d;
-        EXPECT_NE(shown, nullptr);
-        return shown;
-    }
-    // A new document holding "a Word b" with Word selected.
-    void documentWithSelection()
-    {
-        trigger(QStringLiteral("mnuNew"));
-        editor()->setWholeText(QStringLiteral("a Word b"));
-        editor()->setSelection(2, 4);
-    }
-    static bool closedAndGone(QPointer<QDialog> dialog)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        return dialog.isNull();
-    }
+    frmHRInput* openRule() { return openDialog<frmHRInput>("frmHRInput"); }
+    frmFont* openFont() { return openDialog<frmFont>("frmFont"); }
+
     template <typename T>
     static QString caption(QWidget* d, const char* name)
     {
         T* w = d->findChild<T*>(QLatin1String(name));
         return w ? w->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
-    }
-    static QStringList entries(const QComboBox* box)
-    {
-        QStringList all;
-        for (int i = 0; i < box->count(); ++i)
-            all << box->itemText(i);
-        return all;
     }
 };
 

@@ -7,12 +7,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("The Corvane Scrivant Help"));
-    browser_ = new QTextBrowser(this);
-    browser_->setObjectName(QStringLiteral("helpBrowser"));
-    browser_->setOpenExternalLinks(true);
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    auto* browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("helpBrowser"));
+    browser->setOpenExternalLinks(true);
+    browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser_);
+    layout->addWidget(browser);
     resize(640, 560);
 }

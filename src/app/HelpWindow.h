@@ -3,14 +3,8 @@
 
 #include <QWidget>
 
-class QTextBrowser;
-
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
-    QTextBrowser* browser() const { return browser_; }
-
-private:
-    QTextBrowser* browser_;
 };

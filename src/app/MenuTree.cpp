@@ -207,7 +207,7 @@ std::vector<MenuItem> makeTree()
     };
 }
 
-void addItems(QMenu* parent, const std::vector<MenuItem>& items, BuiltMenus& built, QObject* owner)
+void addItems(QMenu* parent, const std::vector<MenuItem>& items, BuiltMenus& built)
 {
     for (const MenuItem& m : items) {
         QAction* action = nullptr;
@@ -217,7 +217,7 @@ void addItems(QMenu* parent, const std::vector<MenuItem>& items, BuiltMenus& bui
             QMenu* sub = parent->addMenu(m.caption);
             sub->setObjectName(m.name);
             built.menus.insert(m.name, sub);
-            addItems(sub, m.children, built, owner);
+            addItems(sub, m.children, built);
             action = sub->menuAction();
         } else {
             action = parent->addAction(m.caption);
@@ -244,7 +244,7 @@ const std::vector<MenuItem>& menuTree()
     return tree;
 }
 
-BuiltMenus buildMenuBar(QMenuBar* bar, QObject* owner)
+BuiltMenus buildMenuBar(QMenuBar* bar)
 {
     BuiltMenus built;
     for (const MenuItem& top : menuTree()) {
@@ -255,7 +255,7 @@ BuiltMenus buildMenuBar(QMenuBar* bar, QObject* owner)
             m->menuAction()->setData(top.helpContext);
         built.menus.insert(top.name, m);
         built.actions.insert(top.name, m->menuAction());
-        addItems(m, top.children, built, owner);
+        addItems(m, top.children, built);
     }
     return built;
 }

@@ -8,7 +8,6 @@
 class QAction;
 class QMenu;
 class QMenuBar;
-class QObject;
 
 struct MenuItem {
     QString name;
@@ -31,4 +30,4 @@ struct BuiltMenus {
 };
 
 // Fills the menu bar; each QAction and QMenu carries its item's name as objectName.
-BuiltMenus buildMenuBar(QMenuBar* bar, QObject* owner);
+BuiltMenus buildMenuBar(QMenuBar* bar);

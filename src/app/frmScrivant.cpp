@@ -3,10 +3,8 @@
 #include "app/HelpWindow.h"
 #include "app/PictureButton.h"
 #include "app/StatusHelpButton.h"
+#include "app/WindowMenu.h"
 #include "commands/TagCommands.h"
-#include "document/TagColoring.h"
-#include "document/TextTransforms.h"
-#include "document/Templates.h"
 #include "dialogs/frmBody.h"
 #include "dialogs/frmEmbed.h"
 #include "dialogs/frmFont.h"
@@ -20,11 +18,13 @@
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
+#include "document/TagColoring.h"
+#include "document/TextTransforms.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "search/frmFind.h"
 #include "search/frmGlobal.h"
 #include "search/frmReplace.h"
-#include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,14 +79,14 @@ QMdiSubWindow* subWindowOf(frmTemplate* document)
 } // namespace
 
 frmScrivant::frmScrivant(AppServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), files_(*this)
+    : QMainWindow(parent), services_(services), files_(*this), appearance_(*this, prefs_), templates_(*this, prefs_)
 {
     registerResources();
     setObjectName(QStringLiteral("frmScrivant"));
     setWindowTitle(kCaption);
     setAcceptDrops(true);
     buildLayout();
-    menus_ = buildMenuBar(menuBar(), this);
+    menus_ = buildMenuBar(menuBar());
     wireCommands();
     buildButtons();
     prefs_.load(services_.settings);
@@ -96,12 +96,10 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     if (isChecked(QStringLiteral("mnuLocalPreview")))
         prefs_.reloadFlag = true;
     setReloadEnabled(false);
-    qApp->installEventFilter(this);
-}
-
-frmScrivant::~frmScrivant()
-{
-    qApp->removeEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            focusActiveEditor();
+    });
 }
 
 // --- layout --------------------------------------------------------------------------------
@@ -206,7 +204,7 @@ void frmScrivant::runCommand(const QString& actionName)
 
 void frmScrivant::buildButtons()
 {
-    const auto showHelp = [this](const QString& text) {
+    const auto showStatus = [this](const QString& text) {
         if (text.isEmpty())
             StatusBar->clearMessage();
         else
@@ -222,7 +220,7 @@ void frmScrivant::buildButtons()
         std::function<void()> command;
     };
     const std::vector<Picture> pictures = {
-        {ToolPicture::New, "imgNew", "ImgNewUp", "ImgNewDown", "Creates a new document.", [this] { newFromTemplate(); }},
+        {ToolPicture::New, "imgNew", "ImgNewUp", "ImgNewDown", "Creates a new document.", [this] { templates_.newFromTemplate(); }},
         {ToolPicture::Open, "imgOpen", "imgOpenUp", "imgOpenDn", "Opens a document.", [this] { files_.open(); }},
         {ToolPicture::Save, "ImgSave", "imgSaveUp", "imgSaveDn", "Saves the current document.",
          [this] { files_.save(activeDocument()); }},
@@ -237,7 +235,7 @@ void frmScrivant::buildButtons()
     for (const Picture& p : pictures) {
         auto* button = new PictureButton(p.picture, QLatin1String(p.name), QLatin1String(p.up),
                                          QLatin1String(p.down), QLatin1String(p.help), Picture1);
-        connect(button, &PictureButton::statusText, this, showHelp);
+        connect(button, &PictureButton::statusText, this, showStatus);
         connect(button, &PictureButton::clicked, this, p.command);
         strip->addWidget(button);
         if (p.picture == ToolPicture::Print)
@@ -251,9 +249,9 @@ void frmScrivant::buildButtons()
     auto* panel = static_cast<QVBoxLayout*>(Picture3->layout());
     int panelIndex = 0;
     for (const TagButton& b : tagButtons()) {
-        QWidget* area = b.area == QLatin1String("Picture1") ? Picture1 : Picture3;
+        QWidget* area = b.area == ButtonArea::ToolStrip ? Picture1 : Picture3;
         auto* button = new StatusHelpButton(b.name, b.caption, b.helpText, area);
-        connect(button, &StatusHelpButton::statusText, this, showHelp);
+        connect(button, &StatusHelpButton::statusText, this, showStatus);
         if (b.name == QLatin1String("cmdBold") || b.name == QLatin1String("cmdItalic")
             || b.name == QLatin1String("cmdUnderline")) {
             QFont font(QStringLiteral("Times New Roman"), 12);
@@ -324,24 +322,14 @@ void frmScrivant::wireCommands()
 
     on(QStringLiteral("mnuCascade"), [this] { mdiArea->cascadeSubWindows(); });
     on(QStringLiteral("mnuTile"), [this] { mdiArea->tileSubWindows(); });
-    on(QStringLiteral("mnuArrangeIcons"), [this] {
-        // Minimised windows line up along the bottom of the client area.
-        int x = 0;
-        for (QMdiSubWindow* w : mdiArea->subWindowList()) {
-            if (!w->isMinimized())
-                continue;
-            w->move(x, mdiArea->viewport()->height() - w->height());
-            x += w->width();
-        }
-    });
-    connect(menu(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this, &frmScrivant::updateWindowMenu);
+    auto* windowMenu = new WindowMenu(mdiArea, menu(QStringLiteral("mnuWindow")), this);
+    on(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
 
     for (const char* option : {"mnuCenterCursor", "mnuLowerCase", "mnuColoredTags", "mnuConvertC",
                                "mnuWebTimer", "mnuToolBar", "mnuLocalPreview"}) {
         const QString name = QLatin1String(option);
-        QAction* a = action(name);
-        connect(a, &QAction::triggered, this, [this, name](bool checked) { toggleOption(name, checked); });
-        a->setProperty("routed", true);
+        // The check mark has flipped by the time the command runs.
+        on(name, [this, name] { toggleOption(name, isChecked(name)); });
     }
 
     on(QStringLiteral("mnuMainHelp"), [this] { showHelp(); });
@@ -383,13 +371,13 @@ void frmScrivant::wireCommands()
         showDialog(QStringLiteral("frmBody"), [](DialogHost& host) { return new frmBody(host); });
     });
 
-    on(QStringLiteral("mnuLinkClr"), [this] { chooseTagColor(); });
-    on(QStringLiteral("mnuTextColor"), [this] { chooseTextColor(); });
-    on(QStringLiteral("mnuBackground"), [this] { chooseBackground(); });
-    on(QStringLiteral("mnuFontSize"), [this] { chooseFont(); });
-    on(QStringLiteral("mnuDefault"), [this] { applyDefaultTemplate(activeDocument()); });
-    on(QStringLiteral("mnuUserTemplate"), [this] { applyUserTemplate(activeDocument()); });
-    on(QStringLiteral("mnuSetUserTemplate"), [this] { saveUserTemplate(); });
+    on(QStringLiteral("mnuLinkClr"), [this] { appearance_.chooseTagColor(); });
+    on(QStringLiteral("mnuTextColor"), [this] { appearance_.chooseTextColor(); });
+    on(QStringLiteral("mnuBackground"), [this] { appearance_.chooseBackground(); });
+    on(QStringLiteral("mnuFontSize"), [this] { appearance_.chooseFont(); });
+    on(QStringLiteral("mnuDefault"), [this] { templates_.applyDefaultTemplate(activeDocument()); });
+    on(QStringLiteral("mnuUserTemplate"), [this] { templates_.applyUserTemplate(activeDocument()); });
+    on(QStringLiteral("mnuSetUserTemplate"), [this] { templates_.saveUserTemplate(); });
 
     on(QStringLiteral("mnuFind"), [this] { showFind(); });
     on(QStringLiteral("mnuFindAgain"), [this] {
@@ -631,12 +619,11 @@ void frmScrivant::openRecent(int index)
         services_.prompter.message(this, {kProgramTitle, error, PromptIcon::Exclamation, PromptButtons::Ok});
 }
 
-// --- edit and window menus ------------------------------------------------------------------------
+// --- edit menu ------------------------------------------------------------------------------------
 
 void frmScrivant::updateEditMenu()
 {
-    frmTemplate* document = activeDocument();
-    DocumentEditor* editor = document ? document->txtInput : nullptr;
+    DocumentEditor* editor = activeEditor();
     const bool hasSelection = editor && editor->selLength() != 0;
     action(QStringLiteral("mEdit_0"))->setEnabled(editor && editor->canUndo());
     action(QStringLiteral("mEdit_2"))->setEnabled(hasSelection);
@@ -648,58 +635,31 @@ void frmScrivant::updateEditMenu()
 
 void frmScrivant::editCommand(void (QsciScintilla::*command)())
 {
-    frmTemplate* document = activeDocument();
-    if (!document) {
+    DocumentEditor* editor = activeEditor();
+    if (!editor) {
         QApplication::beep();
         return;
     }
-    (document->txtInput->*command)();
+    (editor->*command)();
 }
 
 void frmScrivant::selectAll()
 {
+    // Whichever control has the focus selects its own text, if it can.
     QWidget* focus = QApplication::focusWidget();
-    if (focus && focus != this && QMetaObject::invokeMethod(focus, "selectAll"))
+    if (focus && focus != this && focus->metaObject()->indexOfMethod("selectAll()") >= 0
+        && QMetaObject::invokeMethod(focus, "selectAll"))
         return;
-    if (frmTemplate* document = activeDocument())
-        document->txtInput->selectAll();
-}
-
-void frmScrivant::updateWindowMenu()
-{
-    QMenu* windowMenu = menu(QStringLiteral("mnuWindow"));
-    for (QAction* a : std::as_const(windowListActions_)) {
-        windowMenu->removeAction(a);
-        delete a;
-    }
-    windowListActions_.clear();
-    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::CreationOrder);
-    if (windows.isEmpty())
-        return;
-    windowListActions_ << windowMenu->addSeparator();
-    int number = 1;
-    for (QMdiSubWindow* w : windows) {
-        QString title = w->windowTitle().isEmpty() ? QStringLiteral("(untitled)") : w->windowTitle();
-        title.replace(QLatin1Char('&'), QLatin1String("&&"));
-        QAction* a = windowMenu->addAction(number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(title)
-                                                       : QStringLiteral("%1 %2").arg(number).arg(title));
-        a->setCheckable(true);
-        a->setChecked(w == mdiArea->currentSubWindow());
-        connect(a, &QAction::triggered, this, [this, w = QPointer<QMdiSubWindow>(w)] {
-            if (w)
-                mdiArea->setActiveSubWindow(w);
-        });
-        windowListActions_ << a;
-        ++number;
-    }
+    if (DocumentEditor* editor = activeEditor())
+        editor->selectAll();
 }
 
 // --- focus, pop-ups, drops ------------------------------------------------------------------------
 
 void frmScrivant::focusActiveEditor()
 {
-    if (frmTemplate* document = activeDocument())
-        document->txtInput->setFocus();
+    if (DocumentEditor* editor = activeEditor())
+        editor->setFocus();
 }
 
 void frmScrivant::changeEvent(QEvent* event)
@@ -711,9 +671,7 @@ void frmScrivant::changeEvent(QEvent* event)
 
 bool frmScrivant::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ApplicationActivate) {
-        focusActiveEditor();
-    } else if (watched == mdiArea->viewport() || watched == Picture3) {
+    if (watched == mdiArea->viewport() || watched == Picture3) {
         if (event->type() == QEvent::MouseButtonPress) {
             focusActiveEditor();
         } else if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonRelease) {
@@ -744,131 +702,6 @@ void frmScrivant::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, paths] { openFiles(paths); }, Qt::QueuedConnection);
 }
 
-// --- colours and font ----------------------------------------------------------------------------
-
-void frmScrivant::noDocumentOrCancel()
-{
-    services_.prompter.message(this, {kProgramTitle, QStringLiteral("There is no document loaded or you pressed Cancel."),
-                                      PromptIcon::Critical, PromptButtons::Ok});
-}
-
-void frmScrivant::chooseTagColor()
-{
-    const std::optional<QColor> chosen =
-        services_.prompter.color(this, {colorFromText(prefs_.tagColor).value_or(QColor(Qt::blue))});
-    if (!chosen) {
-        services_.prompter.message(this, {kProgramTitle, QStringLiteral("I was unable to understand for some reason."),
-                                          PromptIcon::Exclamation, PromptButtons::Ok});
-        return;
-    }
-    prefs_.tagColor = colorToText(*chosen);
-}
-
-void frmScrivant::chooseDocumentColor(QString& stored, const QColor& fallback,
-                                      const std::function<void(DocumentEditor*, const QColor&)>& apply)
-{
-    const std::optional<QColor> chosen = services_.prompter.color(this, {colorFromText(stored).value_or(fallback)});
-    frmTemplate* document = activeDocument();
-    if (!chosen || !document) {
-        noDocumentOrCancel();
-        return;
-    }
-    apply(document->txtInput, *chosen);
-    stored = colorToText(*chosen);
-}
-
-void frmScrivant::chooseTextColor()
-{
-    chooseDocumentColor(prefs_.textColor, Qt::black,
-                        [](DocumentEditor* editor, const QColor& c) { editor->setSelColor(c); });
-}
-
-void frmScrivant::chooseBackground()
-{
-    chooseDocumentColor(prefs_.background, Qt::white,
-                        [](DocumentEditor* editor, const QColor& c) { editor->setBackColor(c); });
-}
-
-void frmScrivant::chooseFont()
-{
-    QFont initial(prefs_.fontName, prefs_.fontSize.toInt() > 0 ? prefs_.fontSize.toInt() : 10);
-    initial.setBold(prefs_.fontBold);
-    const std::optional<QFont> chosen = services_.prompter.font(this, {initial});
-    if (!chosen) {
-        noDocumentOrCancel();
-        return;
-    }
-    prefs_.fontName = chosen->family();
-    prefs_.fontBold = chosen->bold();
-    if (chosen->pointSize() > 0)
-        prefs_.fontSize = QString::number(chosen->pointSize());
-    frmTemplate* document = activeDocument();
-    if (!document) {
-        noDocumentOrCancel();
-        return;
-    }
-    DocumentEditor* editor = document->txtInput;
-    editor->setSelAttributes(chosen->italic(), chosen->underline(), chosen->strikeOut());
-    editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
-}
-
-// --- templates ------------------------------------------------------------------------------------
-
-bool frmScrivant::confirmOverwrite(const QString& title)
-{
-    return services_.prompter.message(this, {title, QStringLiteral("This will overwrite current document!  Continue?"),
-                                             PromptIcon::Exclamation, PromptButtons::YesNo})
-           == PromptAnswer::Yes;
-}
-
-void frmScrivant::applyDefaultTemplate(frmTemplate* document)
-{
-    if (!document)
-        return;
-    DocumentEditor* editor = document->txtInput;
-    if (editor->byteLength() > 0 && !confirmOverwrite(QStringLiteral("Overwrite!")))
-        return;
-    editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
-    editor->setSelStart(0);
-    editor->setInsertionColor(prefs_.tagColor);
-    editor->replaceAllText(defaultTemplate(document->lineBreak()));
-    editor->setInsertionColor(prefs_.textColor);
-}
-
-void frmScrivant::applyUserTemplate(frmTemplate* document)
-{
-    if (!document)
-        return;
-    DocumentEditor* editor = document->txtInput;
-    if (editor->byteLength() > 0 && !confirmOverwrite(QString()))
-        return;
-    editor->setSelStart(0);
-    editor->setInsertionColor(prefs_.tagColor);
-    editor->replaceAllText(prefs_.userTemplate);
-    editor->setInsertionColor(prefs_.textColor);
-}
-
-void frmScrivant::saveUserTemplate()
-{
-    frmTemplate* document = activeDocument();
-    if (!document) {
-        services_.prompter.message(this, {kProgramTitle, QStringLiteral("Load document first."), PromptIcon::Critical,
-                                          PromptButtons::Ok});
-        return;
-    }
-    prefs_.userTemplate = document->txtInput->wholeText();
-}
-
-void frmScrivant::newFromTemplate()
-{
-    frmTemplate* document = newDocument();
-    if (prefs_.userTemplate.isEmpty())
-        applyDefaultTemplate(document);
-    else
-        applyUserTemplate(document);
-    document->setModified(false);
-}
-
 // --- about and help -----------------------------------------------------------------------------
 
 void frmScrivant::showAbout()
@@ -892,7 +725,7 @@ void frmScrivant::showHelp()
     help_->activateWindow();
 }
 
-// --- shutdown ------------------------------------------------------------------------------------
+// --- the active document for dialogs, search and transformations ---------------------------------
 
 std::optional<QString> frmScrivant::activeDocumentPath() const
 {
@@ -956,6 +789,8 @@ void frmScrivant::registerDialog(QWidget* dialog)
     if (!dialogs_.contains(dialog))
         dialogs_ << dialog;
 }
+
+// --- shutdown ------------------------------------------------------------------------------------
 
 void frmScrivant::closeEvent(QCloseEvent* event)
 {

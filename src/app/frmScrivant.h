@@ -2,9 +2,11 @@
 // The main window: document windows in its client area, the menu bar, the tool strip along
 // the top, the button panel on the right and the status bar; start-up and shutdown.
 
+#include "app/AppearanceCommands.h"
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
+#include "app/TemplateCommands.h"
 #include "dialogs/DialogHost.h"
 #include "document/frmTemplate.h"
 #include "search/FindNext.h"
@@ -17,7 +19,6 @@ class Clock;
 class Prompter;
 class QGroupBox;
 class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
 class QsciScintilla;
 class DocumentEditor;
@@ -37,7 +38,6 @@ class frmScrivant : public QMainWindow, private DocumentHost, private DocumentWo
     Q_OBJECT
 public:
     explicit frmScrivant(AppServices services, QWidget* parent = nullptr);
-    ~frmScrivant() override;
 
     static const QString kCaption;
 
@@ -59,7 +59,6 @@ public:
     QMenu* menu(const QString& name) const { return menus_.menus.value(name); }
     bool isChecked(const QString& option) const;
     Preferences& preferences() { return prefs_; }
-    FileCommands& fileCommands() { return files_; }
 
     // Dialogs register here so that shutdown closes them in the fixed order.
     void registerDialog(QWidget* dialog);
@@ -107,19 +106,6 @@ private:
     void buildLayout();
     void buildButtons();
     void runCommand(const QString& actionName);
-    void chooseTagColor();
-    // Text Color and Background: the colour dialog, the active editor, then the stored value.
-    void chooseDocumentColor(QString& stored, const QColor& fallback,
-                             const std::function<void(DocumentEditor*, const QColor&)>& apply);
-    void chooseTextColor();
-    void chooseBackground();
-    void chooseFont();
-    void noDocumentOrCancel();
-    bool confirmOverwrite(const QString& title);
-    void applyDefaultTemplate(frmTemplate* document);
-    void applyUserTemplate(frmTemplate* document);
-    void saveUserTemplate();
-    void newFromTemplate();
     void wireCommands();
     void on(const QString& name, std::function<void()> handler);
     void applyPreferences();
@@ -127,7 +113,6 @@ private:
     void refreshRecentMenu();
     void openRecent(int index);
     void updateEditMenu();
-    void updateWindowMenu();
     void editCommand(void (QsciScintilla::*command)());
     void selectAll();
     void setReloadEnabled(bool enabled);
@@ -141,7 +126,8 @@ private:
     Preferences prefs_;
     BuiltMenus menus_;
     FileCommands files_;
-    QList<QAction*> windowListActions_;
+    AppearanceCommands appearance_;
+    TemplateCommands templates_;
     QList<QKeySequence> menuShortcuts_; // keys the editors leave to the menus
     QList<QPointer<QWidget>> dialogs_;
     QPointer<QWidget> help_;

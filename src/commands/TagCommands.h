@@ -16,11 +16,14 @@ const std::vector<FixedInsert>& fixedTagCommands();
 // The Characters submenu: numeric references in menu order.
 const std::vector<FixedInsert>& characterCommands();
 
+// Where a button sits: the tool strip Picture1 or the right-hand panel Picture3.
+enum class ButtonArea { ToolStrip, RightPanel };
+
 struct TagButton {
     QString name;     // objectName
     QString caption;
     QString helpText; // empty: the button leaves the status bar alone
-    QString area;     // "Picture1" (tool strip) or "Picture3" (right-hand panel)
+    ButtonArea area;
     QString command;  // the menu item that does the same, or empty
 };
 

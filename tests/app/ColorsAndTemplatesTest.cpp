@@ -102,21 +102,10 @@ protected:
         trigger(QStringLiteral("mnuOpen"));
         return window->activeDocument();
     }
-    void closeAll()
-    {
-        for (frmTemplate* d : window->documents()) {
-            d->setModified(false);
-            d->parentWidget()->close();
-        }
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(window->documents().isEmpty());
-    }
     // Ends the run as the user would after throwing the documents' changes away.
     void quit()
     {
-        for (frmTemplate* d : window->documents())
-            d->setModified(false);
+        discardChanges();
         stop();
     }
     void colourTagsOnOpening()
@@ -124,15 +113,6 @@ protected:
         prompter.answerMessage(PromptAnswer::Ok); // the warning about large documents
         trigger(QStringLiteral("mnuColoredTags"));
         ASSERT_TRUE(window->isChecked(QStringLiteral("mnuColoredTags")));
-    }
-    static void expectMessage(const PromptRecord& r, const QString& title, const QString& text, PromptIcon icon,
-                              PromptButtons buttons = PromptButtons::Ok)
-    {
-        EXPECT_EQ(r.kind, QStringLiteral("message"));
-        EXPECT_EQ(r.title, title);
-        EXPECT_EQ(r.text, text);
-        EXPECT_EQ(r.icon, icon);
-        EXPECT_EQ(r.buttons, buttons);
     }
     QString stored(const char* key) const
     {
@@ -290,7 +270,7 @@ TEST_F(ColorsAndTemplatesTest, TextColorAndBackgroundComplainWithoutADocumentOrO
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.command << (c.withDocument ? " with a document" : " without"));
-        closeAll();
+        closeDocuments();
         QColor backgroundBefore;
         if (c.withDocument) {
             newDocument(QStringLiteral("a Word b"));

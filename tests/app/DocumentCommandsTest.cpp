@@ -95,21 +95,15 @@ protected:
         EXPECT_EQ(r.filter, kExpectedFilter);
         EXPECT_EQ(r.initialFilter, kHtmlFilesEntry);
     }
-    void expectSaveQuestion(const PromptRecord& r)
+    static void expectSaveQuestion(const PromptRecord& r)
     {
-        EXPECT_EQ(r.kind, QStringLiteral("message"));
-        EXPECT_EQ(r.title, QStringLiteral("Save Document?"));
-        EXPECT_EQ(r.text, QStringLiteral("Do you want to save?"));
-        EXPECT_EQ(r.icon, PromptIcon::Question);
-        EXPECT_EQ(r.buttons, PromptButtons::YesNo);
+        expectMessage(r, QStringLiteral("Save Document?"), QStringLiteral("Do you want to save?"),
+                      PromptIcon::Question, PromptButtons::YesNo);
     }
-    void expectOverwriteQuestion(const PromptRecord& r)
+    static void expectOverwriteQuestion(const PromptRecord& r)
     {
-        EXPECT_EQ(r.kind, QStringLiteral("message"));
-        EXPECT_EQ(r.title, QStringLiteral("Overwrite"));
-        EXPECT_EQ(r.text, QStringLiteral("Overwrite File?"));
-        EXPECT_EQ(r.icon, PromptIcon::Question);
-        EXPECT_EQ(r.buttons, PromptButtons::YesNo);
+        expectMessage(r, QStringLiteral("Overwrite"), QStringLiteral("Overwrite File?"), PromptIcon::Question,
+                      PromptButtons::YesNo);
     }
     // A message of the program that names the file.
     void expectFileMessage(const PromptRecord& r, const QString& file)

@@ -46,12 +46,7 @@ protected:
         ASSERT_EQ(prompter.requests.size(), before + (expected ? 1 : 0));
         if (!expected)
             return;
-        const PromptRecord& r = prompter.last();
-        EXPECT_EQ(r.kind, QStringLiteral("message"));
-        EXPECT_EQ(r.title, expected->title);
-        EXPECT_EQ(r.text, expected->text);
-        EXPECT_EQ(r.icon, expected->icon);
-        EXPECT_EQ(r.buttons, PromptButtons::Ok);
+        expectMessage(prompter.last(), expected->title, expected->text, expected->icon);
     }
 };
 

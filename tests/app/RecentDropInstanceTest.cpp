@@ -86,8 +86,7 @@ TEST_F(RecentFilesTest, nineFilesLeaveTheEightNewestFirst)
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(entry(i)->text(), newestFirst[i]);
 
-    for (frmTemplate* d : window->documents())
-        d->setModified(false);
+    discardChanges();
     stop();
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(store->read(kApp, kMenuArray, QStringLiteral("MenuArray(%1)").arg(i)), newestFirst[i]);
@@ -171,8 +170,7 @@ TEST_F(RecentFilesTest, aPathWithAnAmpersandIsKeptExactly)
     openThroughDialog(odd);
     EXPECT_EQ(listed(), QStringList{odd});
 
-    for (frmTemplate* d : window->documents())
-        d->setModified(false);
+    discardChanges();
     stop();
     EXPECT_EQ(store->read(kApp, kMenuArray, QStringLiteral("MenuArray(0)")), odd);
 

@@ -102,6 +102,14 @@ protected:
         return {QString::fromUtf8(family), int(e->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0)),
                 e->SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, 0) != 0};
     }
+
+    void expectNewDocumentFont(const QString& family, int size, bool bold)
+    {
+        const EditorFont font = newDocumentFont();
+        EXPECT_EQ(font.family, family);
+        EXPECT_EQ(font.size, size);
+        EXPECT_EQ(font.bold, bold);
+    }
 };
 
 // Every key the main window reads at start, each with a value other than its default.
@@ -152,10 +160,7 @@ TEST_F(StartupSettingsTest, firstStartUsesTheDesignValues)
     EXPECT_TRUE(window->documents().isEmpty());
     EXPECT_EQ(window->preferences().tagColor, QStringLiteral("16711680"));
     EXPECT_EQ(window->preferences().textColor, QString());
-    const EditorFont font = newDocumentFont();
-    EXPECT_EQ(font.family, QStringLiteral("Arial"));
-    EXPECT_EQ(font.size, 10);
-    EXPECT_FALSE(font.bold);
+    expectNewDocumentFont(QStringLiteral("Arial"), 10, false);
 }
 
 TEST_F(StartupSettingsTest, firstExitWritesTheDesignValues)
@@ -234,10 +239,7 @@ TEST_F(StartupSettingsTest, storedValuesAreAppliedAtStart)
     EXPECT_EQ(p.textColor, QStringLiteral("255"));
     EXPECT_EQ(p.browser, QStringLiteral("/usr/bin/firefox"));
     EXPECT_EQ(p.userButtons[9].closing, QStringLiteral("</X9>"));
-    const EditorFont font = newDocumentFont();
-    EXPECT_EQ(font.family, QStringLiteral("Courier New"));
-    EXPECT_EQ(font.size, 14);
-    EXPECT_TRUE(font.bold);
+    expectNewDocumentFont(QStringLiteral("Courier New"), 14, true);
 }
 
 TEST_F(StartupSettingsTest, changesMadeDuringARunAreThereAtTheNextStart)
@@ -253,8 +255,7 @@ TEST_F(StartupSettingsTest, changesMadeDuringARunAreThereAtTheNextStart)
     const QString first = writeFile(QStringLiteral("first.htm"), "<P>1</P>");
     const QString second = writeFile(QStringLiteral("second.htm"), "<P>2</P>");
     window->openFiles({first, second});
-    for (frmTemplate* d : window->documents())
-        d->setModified(false);
+    discardChanges();
 
     restart();
     EXPECT_EQ(placement(), QRect(40, 30, 620, 410));
@@ -336,8 +337,7 @@ TEST_P(FontSizeTest, aSizeThatIsNoNumberLeavesTen)
     prepare({{kWindow, QStringLiteral("TheFontSize"), QString::fromUtf8(GetParam())}});
     start();
     EXPECT_EQ(newDocumentFont().size, 10);
-    for (frmTemplate* d : window->documents())
-        d->setModified(false);
+    discardChanges();
     stop();
     EXPECT_EQ(stored(kWindow, QStringLiteral("TheFontSize")), QStringLiteral("10"));
 }
@@ -368,12 +368,8 @@ TEST_P(HostileSettingsTest, startsWithDesignValuesAndAWindowOnScreen)
     expectChecks(kDesignChecks);
     EXPECT_EQ(window->preferences().tagColor, QStringLiteral("16711680"));
     EXPECT_EQ(window->preferences().textColor, QString());
-    const EditorFont font = newDocumentFont();
-    EXPECT_EQ(font.family, QStringLiteral("Arial"));
-    EXPECT_EQ(font.size, 10);
-    EXPECT_FALSE(font.bold);
-    for (frmTemplate* d : window->documents())
-        d->setModified(false);
+    expectNewDocumentFont(QStringLiteral("Arial"), 10, false);
+    discardChanges();
 
     // Whatever was read, the exit writes values the next start understands.
     stop();

@@ -582,12 +582,7 @@ TEST_F(TagCommandsTest, PictureButtonsShowTheirHelpWhileHeldAndRunTheirCommandOn
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         // Each command starts from a window without documents and without questions asked.
-        for (frmTemplate* d : window->documents()) {
-            d->setModified(false);
-            d->parentWidget()->close();
-        }
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeDocuments();
         prompter.requests.clear();
 
         row.arrange();

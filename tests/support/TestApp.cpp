@@ -13,8 +13,7 @@ AppTest::~AppTest()
     if (window) {
         prompter.clearAnswers();
         // Unsaved test documents must not ask at teardown.
-        for (frmTemplate* d : window->documents())
-            d->setModified(false);
+        discardChanges();
         window->close();
         window.reset();
     }
@@ -41,6 +40,23 @@ frmScrivant& AppTest::restart()
 {
     stop();
     return start();
+}
+
+void AppTest::discardChanges()
+{
+    for (frmTemplate* d : window->documents())
+        d->setModified(false);
+}
+
+void AppTest::closeDocuments()
+{
+    for (frmTemplate* d : window->documents()) {
+        d->setModified(false);
+        d->parentWidget()->close();
+    }
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window->documents().isEmpty());
 }
 
 QAction* AppTest::action(const QString& name)
@@ -79,6 +95,16 @@ QByteArray AppTest::readFile(const QString& p) const
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+void AppTest::expectMessage(const PromptRecord& r, const QString& title, const QString& text, PromptIcon icon,
+                            PromptButtons buttons)
+{
+    EXPECT_EQ(r.kind, QStringLiteral("message"));
+    EXPECT_EQ(r.title, title);
+    EXPECT_EQ(r.text, text);
+    EXPECT_EQ(r.icon, icon);
+    EXPECT_EQ(r.buttons, buttons);
 }
 
 bool AppTest::isDeleted(const QPointer<QObject>& object)

@@ -28,6 +28,11 @@ protected:
     void stop();
     frmScrivant& restart();
 
+    // Marks every document unchanged, so that closing asks nothing.
+    void discardChanges();
+    // Closes every document window without a question and waits until they are gone.
+    void closeDocuments();
+
     void trigger(const QString& name);
     QAction* action(const QString& name);
     DocumentEditor* editor(); // of the active document
@@ -36,6 +41,9 @@ protected:
     QString path(const QString& name) const { return files.filePath(name); }
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& path) const;
+    // The request was a message box with exactly this title, text, icon and buttons.
+    static void expectMessage(const PromptRecord& r, const QString& title, const QString& text, PromptIcon icon,
+                              PromptButtons buttons = PromptButtons::Ok);
 
     QTemporaryDir config;
     QTemporaryDir files;

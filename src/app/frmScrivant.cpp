@@ -769,14 +769,18 @@ QByteArray frmScrivant::activeLineBreak() const
 
 void frmScrivant::showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create)
 {
+    // A dialog that finished waits for its deletion; one that is only hidden (the form dialog
+    // while its list box is open) is still the open one and comes back rather than a second.
     for (const QPointer<QWidget>& d : std::as_const(dialogs_)) {
-        if (d && d->objectName() == name && d->isVisible()) {
+        if (d && d->objectName() == name && !d->property("finished").toBool()) {
+            d->show();
             d->raise();
             d->activateWindow();
             return;
         }
     }
     QDialog* dialog = create(*this);
+    connect(dialog, &QDialog::finished, dialog, [dialog] { dialog->setProperty("finished", true); });
     registerDialog(dialog);
     dialog->show();
     dialog->raise();

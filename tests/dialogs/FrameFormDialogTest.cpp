@@ -408,4 +408,28 @@ TEST_F(FormDialogTest, ListItemsGoBeforeTheSelectionAndRemoveNeedsOne)
                                QStringLiteral("</SELECT>")}}));
 }
 
+// The form dialog hidden behind its list box is still the open one: the menu brings it back
+// rather than opening a second, and a finished dialog gives way to a new one.
+class FormCommandTest : public DialogAppTest {
+protected:
+    void SetUp() override { start(); }
+};
+
+TEST_F(FormCommandTest, FormCommandReusesTheDialogHiddenByItsListBox)
+{
+    frmForm* form = openByCommand<frmForm>(QStringLiteral("mnuForm"));
+    ASSERT_TRUE(form);
+    form->ssListBox->click();
+    ASSERT_FALSE(form->isVisible());
+    trigger(QStringLiteral("mnuForm"));
+    EXPECT_EQ(window->findChildren<frmForm*>().size(), 1);
+    EXPECT_TRUE(form->isVisible());
+
+    QPointer<frmForm> first(form);
+    form->close();
+    trigger(QStringLiteral("mnuForm"));
+    frmForm* second = shown<frmForm>();
+    EXPECT_NE(second, first.data());
+}
+
 } // namespace

@@ -56,8 +56,8 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &DocumentEditor::textEdited);
     // A colour chosen for the insertion point holds only while the caret stays there.
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
-        if (explicitStyle_ && SendScintilla(SCI_GETSELECTIONSTART) != explicitPosition_)
-            explicitStyle_.reset();
+        if (insertion_ && SendScintilla(SCI_GETSELECTIONSTART) != insertion_->position)
+            insertion_.reset();
     });
 }
 
@@ -68,16 +68,37 @@ template <typename Edit> void DocumentEditor::withInsertReports(Edit edit)
     SendScintilla(SCI_SETMODEVENTMASK, 0);
 }
 
+bool DocumentEditor::hasOneSelection() const
+{
+    return SendScintilla(SCI_GETSELECTIONS) == 1 && !SendScintilla(SCI_SELECTIONISRECTANGLE);
+}
+
 template <typename Edit> void DocumentEditor::insertingAtSelection(Edit edit)
 {
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
-    const long lengthBefore = byteLength();
-    const long endBefore = SendScintilla(SCI_GETSELECTIONEND);
     edit();
-    // What was inserted is what the document grew by, plus the selection it replaced.
-    const long inserted = byteLength() - lengthBefore + (endBefore - start);
-    if (inserted > 0)
-        styleInsertion(start, start + inserted);
+    // The new text replaced the selection and the caret stands after it, also when it was
+    // typed over the characters that followed.
+    const long end = SendScintilla(SCI_GETCURRENTPOS);
+    if (end > start)
+        styleInsertion(start, end);
+}
+
+template <typename Edit> void DocumentEditor::typingTab(Edit edit)
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long firstLine = SendScintilla(SCI_LINEFROMPOSITION, start);
+    const long lastLine = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETSELECTIONEND));
+    edit();
+    // Over several lines, or within a line's indentation, Tab re-indents the lines instead of
+    // typing at the caret: only their leading white space changed.
+    for (long line = firstLine; line <= lastLine; ++line) {
+        const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+        applyStyle(lineStart, SendScintilla(SCI_GETLINEINDENTPOSITION, line) - lineStart, insertionStyleAt(lineStart));
+    }
+    const long end = SendScintilla(SCI_GETCURRENTPOS);
+    if (firstLine == lastLine && end > start)
+        styleInsertion(start, end);
 }
 
 // --- positions ---------------------------------------------------------------------------
@@ -132,6 +153,7 @@ QString DocumentEditor::wholeText() const
 
 void DocumentEditor::setTextBytes(const QByteArray& utf8)
 {
+    moveInsertionFormatToStart();
     const int style = insertionStyleAt(0);
     setWrapMode(utf8.size() > kWrapLimit ? WrapNone : WrapWord);
     SendScintilla(SCI_CLEARALL);
@@ -171,7 +193,7 @@ void DocumentEditor::setSelection(int start, int length)
     const long anchor = toBytePosition(start);
     const long caret = length == 0 ? anchor : toBytePosition(start + length);
     SendScintilla(SCI_SETSEL, anchor, caret);
-    explicitStyle_.reset();
+    insertion_.reset();
 }
 
 void DocumentEditor::setSelStart(int position)
@@ -201,15 +223,19 @@ void DocumentEditor::replaceAllText(const QString& text)
 
 void DocumentEditor::replaceAllBytes(const QByteArray& utf8)
 {
-    // The insertion format belongs to the caret, which the whole text is about to replace.
-    const long caret = SendScintilla(SCI_GETSELECTIONSTART);
-    const std::optional<int> chosen = explicitStyle_ && explicitPosition_ == caret ? explicitStyle_ : std::nullopt;
+    moveInsertionFormatToStart();
     SendScintilla(SCI_SETSEL, 0, byteLength());
-    if (chosen) {
-        explicitStyle_ = chosen;
-        explicitPosition_ = 0;
-    }
     replaceSelectionBytes(utf8);
+}
+
+void DocumentEditor::moveInsertionFormatToStart()
+{
+    // The format belongs to the caret, and the new text starts where the old one did; a format
+    // chosen anywhere else no longer applies.
+    if (insertion_ && insertion_->position == SendScintilla(SCI_GETSELECTIONSTART))
+        insertion_->position = 0;
+    else
+        insertion_.reset();
 }
 
 void DocumentEditor::replaceSelection(const QString& text)
@@ -218,7 +244,8 @@ void DocumentEditor::replaceSelection(const QString& text)
 }
 
 void DocumentEditor::replaceSelectionBytes(const QByteArray& bytes)
-{    SendScintilla(SCI_TARGETFROMSELECTION);
+{
+    SendScintilla(SCI_TARGETFROMSELECTION);
     const long start = SendScintilla(SCI_GETTARGETSTART);
     // Length-counted, so NUL characters survive.
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
@@ -386,8 +413,7 @@ bool DocumentEditor::setInsertionColor(const QString& colorText)
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     CharFormat format = styles_[insertionStyleAt(start)];
     format.color = *color;
-    explicitStyle_ = styleFor(format);
-    explicitPosition_ = start;
+    insertion_ = InsertionFormat{styleFor(format), start};
     return true;
 }
 
@@ -413,8 +439,7 @@ void DocumentEditor::changeSelectionFormat(const std::function<void(CharFormat&)
     }
     CharFormat format = styles_[insertionStyleAt(start)];
     change(format);
-    explicitStyle_ = styleFor(format);
-    explicitPosition_ = start;
+    insertion_ = InsertionFormat{styleFor(format), start};
 }
 
 void DocumentEditor::setSelColor(const QColor& color)
@@ -445,8 +470,8 @@ void DocumentEditor::markStrikeOut(long byteStart, long length, bool on)
 
 int DocumentEditor::insertionStyleAt(long bytePosition) const
 {
-    if (explicitStyle_ && explicitPosition_ == bytePosition)
-        return *explicitStyle_;
+    if (insertion_ && insertion_->position == bytePosition)
+        return insertion_->style;
     // Like typing: text takes the format of the character before it.
     if (bytePosition > 0)
         return int(SendScintilla(SCI_GETSTYLEAT, bytePosition - 1));
@@ -455,10 +480,10 @@ int DocumentEditor::insertionStyleAt(long bytePosition) const
 
 void DocumentEditor::styleInsertion(long start, long end)
 {
-    const bool followsExplicit = explicitStyle_ && explicitPosition_ == start;
+    const bool followsChosen = insertion_ && insertion_->position == start;
     applyStyle(start, end - start, insertionStyleAt(start));
-    if (followsExplicit)
-        explicitPosition_ = end;
+    if (followsChosen)
+        insertion_->position = end;
 }
 
 void DocumentEditor::onModified(int position, int type, const char*, int length, int, int, int, int, int, int)
@@ -481,18 +506,19 @@ void DocumentEditor::setBaseFont(const QString& family, int pointSize, bool bold
     SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, name.constData());
     SendScintilla(SCI_STYLESETSIZE, STYLE_DEFAULT, baseFont_.pointSize());
     SendScintilla(SCI_STYLESETBOLD, STYLE_DEFAULT, bold);
-    applyStyleLook(0);
-    for (int style = 1; style < nextStyle_; ++style)
-        if (style < kFirstReservedStyle || style > kLastReservedStyle)
-            applyStyleLook(style);
+    restyleAll();
 }
 
 void DocumentEditor::setBackColor(const QColor& color)
 {
     background_ = color;
     SendScintilla(SCI_STYLESETBACK, STYLE_DEFAULT, color);
-    applyStyleLook(0);
-    for (int style = 1; style < nextStyle_; ++style)
+    restyleAll();
+}
+
+void DocumentEditor::restyleAll()
+{
+    for (int style = 0; style < nextStyle_; ++style)
         if (style < kFirstReservedStyle || style > kLastReservedStyle)
             applyStyleLook(style);
 }
@@ -552,7 +578,10 @@ void DocumentEditor::redo()
 
 void DocumentEditor::paste()
 {
-    insertingAtSelection([this] { QsciScintilla::paste(); });
+    if (hasOneSelection())
+        insertingAtSelection([this] { QsciScintilla::paste(); });
+    else
+        withInsertReports([this] { QsciScintilla::paste(); });
 }
 
 // --- typing ----------------------------------------------------------------------------------
@@ -567,10 +596,15 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (typesText)
-        insertingAtSelection([&] { QsciScintilla::keyPressEvent(event); });
+    const auto edit = [&] { QsciScintilla::keyPressEvent(event); };
+    // With several selections, or a rectangular one, the text goes to just one of them: let
+    // Scintilla say where.
+    if (!typesText || !hasOneSelection())
+        withInsertReports(edit);
+    else if (text[0] == QLatin1Char('\t'))
+        typingTab(edit);
     else
-        withInsertReports([&] { QsciScintilla::keyPressEvent(event); });
+        insertingAtSelection(edit);
 }
 
 void DocumentEditor::inputMethodEvent(QInputMethodEvent* event)

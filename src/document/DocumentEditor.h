@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -147,12 +146,23 @@ private:
     template <typename Edit> void withInsertReports(Edit edit);
     // Runs an edit that inserts at the selection, and styles what it inserted.
     template <typename Edit> void insertingAtSelection(Edit edit);
+    // The same for the Tab key, which may re-indent lines instead.
+    template <typename Edit> void typingTab(Edit edit);
+    // One selection, not rectangular.
+    bool hasOneSelection() const;
+    // The whole text is about to be replaced: a format chosen for the caret moves to the start.
+    void moveInsertionFormatToStart();
     void applyStyleLook(int style);
+    void restyleAll();
 
     std::vector<CharFormat> styles_;
     int nextStyle_ = 1;
-    std::optional<int> explicitStyle_;
-    long explicitPosition_ = -1;
+    // A format chosen for the insertion point: it holds while the caret stays at position.
+    struct InsertionFormat {
+        int style;
+        long position;
+    };
+    std::optional<InsertionFormat> insertion_;
     QFont baseFont_;
     std::optional<QColor> background_;
     QByteArray lineBreak_ = "\n";

@@ -25,33 +25,7 @@ QByteArray firstLineBreak(const QByteArray& bytes)
 
 bool isValidUtf8(const QByteArray& bytes)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int extra;
-        unsigned int min;
-        unsigned int code;
-        if ((c & 0xE0) == 0xC0) { extra = 1; min = 0x80; code = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { extra = 2; min = 0x800; code = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { extra = 3; min = 0x10000; code = c & 0x07; }
-        else return false;
-        if (end - p <= extra)
-            return false;
-        for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        p += extra + 1;
-    }
-    return true;
+    return QByteArrayView(bytes).isValidUtf8();
 }
 
 ReadResult readDocumentFile(const QString& path, qint64 maxSize)
@@ -138,10 +112,10 @@ QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QBy
 
 namespace {
 
-// An existing file's contents replaced through a temporary file in its folder, without waiting
-// for the disk. The temporary file gets the old file's exact mode (and owner and group where
+// An existing file's contents replaced through a temporary file in its folder, renamed over it
+// once complete. The temporary file gets the old file's exact mode (and owner and group where
 // allowed), so nothing but the contents changes.
-QString replaceByRename(const QString& target, const QByteArray& bytes)
+QString replaceByRename(const QString& target, const QByteArray& bytes, WriteSync sync)
 {
     struct stat old;
     if (::stat(QFile::encodeName(target).constData(), &old) != 0)
@@ -160,11 +134,22 @@ QString replaceByRename(const QString& target, const QByteArray& bytes)
     // After the owner: a change of owner drops the set-id bits.
     if (::fchmod(fd, old.st_mode & 07777) != 0)
         return qt_error_string(errno);
+    if (sync == WriteSync::Durable && ::fsync(fd) != 0)
+        return qt_error_string(errno);
+    // Some file systems report a failed write only when the file is closed.
     temp.close();
+    if (temp.error() != QFileDevice::NoError)
+        return temp.errorString();
     if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
         return qt_error_string(errno);
     temp.setAutoRemove(false);
     return {};
+}
+
+bool isPipe(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 
 } // namespace
@@ -175,7 +160,10 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync 
     if (info.isDir())
         return QStringLiteral("it is a folder");
     if (info.exists() && !info.isFile()) {
-        // A device or pipe cannot be replaced by renaming: write to it directly.
+        // Opening a pipe for writing waits until something reads from it.
+        if (isPipe(path))
+            return QStringLiteral("it is a pipe");
+        // A device cannot be replaced by renaming: write to it directly.
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return file.errorString();
@@ -186,8 +174,9 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync 
     }
     if (info.exists() && !info.isWritable())
         return QStringLiteral("Permission denied");
-    if (sync == WriteSync::Deferred && info.exists())
-        return replaceByRename(info.canonicalFilePath(), bytes);
+    if (info.exists())
+        return replaceByRename(info.canonicalFilePath(), bytes, sync);
+    // A new file, with the permissions new files get.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

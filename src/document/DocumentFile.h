@@ -42,6 +42,7 @@ QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QBy
 enum class WriteSync { Durable, Deferred };
 
 // Writes through a temporary file and renames it, so that a failure never truncates the
-// existing file; a symlink keeps pointing at the file, which keeps its permissions. Returns an
-// empty string on success, else the system's reason.
+// existing file; a symlink keeps pointing at the file, which keeps its mode, owner and group.
+// A device is written directly; a pipe is refused. Returns an empty string on success, else
+// the reason.
 QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync sync = WriteSync::Durable);

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <cstring>
 #include <functional>
 
 class DocumentEditor;

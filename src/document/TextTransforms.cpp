@@ -4,7 +4,6 @@
 #include "platform/Prompter.h"
 
 #include <new>
-#include <type_traits>
 
 namespace {
 
@@ -89,37 +88,23 @@ bool ReplaceInSelection(const TransformTarget& target, const QString& text, cons
     });
 }
 
-namespace {
-
-// Replaces the whole text when something was replaced; the text colour goes over all of it.
-template <typename Text>
-bool replaceWholeDocument(const TransformTarget& target, const Text& text, const Text& find, const Text& replacement)
+bool ReplaceInDocument(const TransformTarget& target, const QByteArray& text, const QByteArray& find,
+                       const QByteArray& replacement)
 {
     return finishing(target, QStringLiteral("An error occured, try again!"), [&] {
         qsizetype count = 0;
-        const Text result = replaceLoop(text, find, replacement, &count);
+        const QByteArray result = replaceLoop(text, find, replacement, &count);
         if (!target.editor)
             return false;
         // Nothing replaced leaves the document as it is, not modified.
         if (count > 0) {
             target.editor->setInsertionColor(target.textColor);
-            if constexpr (std::is_same_v<Text, QString>)
-                target.editor->replaceAllText(result);
-            else
-                target.editor->replaceAllBytes(result);
+            target.editor->replaceAllBytes(result);
             // As after setting a new text: the caret goes to the start.
             target.editor->setSelStart(0);
         }
         return true;
     });
-}
-
-} // namespace
-
-bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
-                       const QString& replacement)
-{
-    return replaceWholeDocument(target, text, find, replacement);
 }
 
 void addBreaks(const TransformTarget& target, const QByteArray& lineBreak)
@@ -225,5 +210,5 @@ bool convertLineEndings(const TransformTarget& target, LineEndingConversion conv
     const QByteArray text = target.editor ? QByteArray::fromRawData(target.editor->characterPointer(),
                                                                    target.editor->byteLength())
                                           : QByteArray();
-    return replaceWholeDocument(target, text, rule.find.toLatin1(), rule.replacement.toLatin1());
+    return ReplaceInDocument(target, text, rule.find.toLatin1(), rule.replacement.toLatin1());
 }

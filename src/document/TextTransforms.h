@@ -37,9 +37,10 @@ struct TransformTarget {
 // Returns false when the text could not be replaced (no document, not enough memory).
 bool ReplaceInSelection(const TransformTarget& target, const QString& text, const QString& find,
                         const QString& replacement);
-// The same for the whole document; when anything was replaced, earlier colouring is lost.
-bool ReplaceInDocument(const TransformTarget& target, const QString& text, const QString& find,
-                       const QString& replacement);
+// The same for the whole document, its text given and replaced as the editor's UTF-8 bytes;
+// when anything was replaced, earlier colouring is lost.
+bool ReplaceInDocument(const TransformTarget& target, const QByteArray& text, const QByteArray& find,
+                       const QByteArray& replacement);
 
 // Add Breaks: "<BR>" before every line break of the selection.
 void addBreaks(const TransformTarget& target, const QByteArray& lineBreak);

@@ -3,6 +3,8 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include <memory>
 #include <unistd.h>
 
 QString SingleInstance::serverNameFor(const QString& key)

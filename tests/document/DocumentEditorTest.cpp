@@ -293,6 +293,53 @@ TEST(DocumentEditorColor, aColourSetAtTheCaretColoursWhatIsInsertedThere)
     EXPECT_EQ(colours(editor), "KKRRKKBB");
 }
 
+// Typing does not always put its text at the selection: what Scintilla inserts elsewhere must
+// not recolour the user's text, and what it types over must still take the insertion colour.
+TEST(DocumentEditorColor, typingColoursOnlyWhatItInserts)
+{
+    {
+        SCOPED_TRACE("typed over the characters after the caret (Insert key)");
+        DocumentEditor editor;
+        editor.setTextBytes("abcd");
+        editor.setSelStart(1);
+        editor.setInsertionColor(QStringLiteral("255"));
+        editor.setOverwriteMode(true);
+        QTest::keyClicks(&editor, QStringLiteral("XY"));
+        EXPECT_EQ(editor.wholeText(), QStringLiteral("aXYd"));
+        EXPECT_EQ(colours(editor), "KRRK");
+    }
+    {
+        SCOPED_TRACE("Tab over several lines indents each of them");
+        DocumentEditor editor;
+        editor.setTextBytes("ab\ncd\nef");
+        editor.setSelection(3, 2);
+        editor.setSelColor(kRed);
+        editor.setSelection(1, 6);
+        QTest::keyClick(&editor, Qt::Key_Tab);
+        EXPECT_EQ(editor.wholeText(), QStringLiteral("\tab\n\tcd\n\tef"));
+        EXPECT_EQ(colours(editor), "KKKKKRRKKKK");
+    }
+    {
+        SCOPED_TRACE("a rectangular selection");
+        DocumentEditor editor;
+        editor.setTextBytes("abcd\nefgh");
+        editor.setSelection(0, 1);
+        editor.setSelColor(kRed);
+        editor.SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONANCHOR, 1);
+        editor.SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONCARET, 8);
+        QTest::keyClicks(&editor, QStringLiteral("Q"));
+        const QString text = editor.wholeText();
+        ASSERT_EQ(text.size(), 8) << text.toStdString();
+        const std::string after = colours(editor);
+        // Whatever took the typed letter, no other character changed colour.
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('Q')) {
+                EXPECT_EQ(after[size_t(i)], i == 0 ? 'R' : 'K') << i;
+            }
+        }
+    }
+}
+
 TEST(DocumentEditorColor, setInsertionColorLeavesTheSelectedTextAsItIs)
 {
     DocumentEditor editor;

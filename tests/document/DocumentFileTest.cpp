@@ -318,6 +318,11 @@ TEST_F(FileTest, writingWhereNoFileCanBeIsRefused)
     const QString inMissingFolder = path(QStringLiteral("nowhere/doc.html"));
     EXPECT_FALSE(writeFileSafely(inMissingFolder, "x\n").isEmpty());
     EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
+
+    // Opening a pipe that nothing reads from would hang the program.
+    const QString fifo = path(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    EXPECT_TRUE(writeFileSafely(fifo, "x\n").contains(QStringLiteral("pipe")));
 }
 
 namespace {
@@ -373,6 +378,18 @@ TEST_F(FileTest, savingKeepsTheFilesPermissions)
         ASSERT_EQ(writeFileSafely(file, "new\n"), QString());
         EXPECT_EQ(read(file), "new\n");
         EXPECT_EQ(QFile::permissions(file) & 0x7077, permissions & 0x7077) << std::hex << int(permissions);
+    }
+    // The set-id bits too, whichever way the file is written.
+    const QByteArray name = QFile::encodeName(path(QStringLiteral("doc.html")));
+    for (const WriteSync sync : {WriteSync::Durable, WriteSync::Deferred}) {
+        ASSERT_EQ(::chmod(name.constData(), 06750), 0);
+        struct stat before {};
+        ASSERT_EQ(::stat(name.constData(), &before), 0);
+        ASSERT_EQ(writeFileSafely(path(QStringLiteral("doc.html")), "newer\n", sync), QString());
+        struct stat after {};
+        ASSERT_EQ(::stat(name.constData(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777) << std::oct << (before.st_mode & 07777);
+        EXPECT_EQ(after.st_gid, before.st_gid);
     }
 }
 

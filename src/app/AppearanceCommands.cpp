@@ -73,7 +73,8 @@ void AppearanceCommands::chooseFont()
         noDocumentOrCancel();
         return;
     }
+    // Like italic and the others, the face applies to the selection or the insertion point.
     DocumentEditor* editor = document->txtInput;
     editor->setSelAttributes(chosen->italic(), chosen->underline(), chosen->strikeOut());
-    editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
+    editor->setSelFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
 }

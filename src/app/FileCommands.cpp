@@ -8,11 +8,6 @@
 #include <Qsci/qsciprinter.h>
 #include <QFileInfo>
 
-const QString FileCommands::kFilter = QStringLiteral(
-    "All Files (*.*)|*.*|"
-    "HTML Files (*.htm);(*.html);(*.shtml)|*.htm;*.html;*.shtml|"
-    "Text Files (*.txt)|*.txt|");
-
 namespace {
 constexpr int kHtmlFilter = 1;
 }
@@ -20,12 +15,29 @@ constexpr int kHtmlFilter = 1;
 void FileCommands::open()
 {
     const std::optional<QString> path = workspace_.prompter().openFile(
-        workspace_.dialogParent(), {QStringLiteral("Open"), lastFileName_, kFilter, kHtmlFilter});
+        workspace_.dialogParent(), {QStringLiteral("Open"), lastFileName_, kDocumentFileFilter, kHtmlFilter});
     if (!path)
         return;
     lastFileName_ = *path;
     QString error;
     if (!openNamed(*path, true, &error))
+        workspace_.prompter().message(workspace_.dialogParent(),
+                                      {kProgramTitle, error, PromptIcon::Exclamation, PromptButtons::Ok});
+}
+
+void FileCommands::openListed(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || info.size() == 0) {
+        workspace_.prompter().message(workspace_.dialogParent(),
+                                      {kProgramTitle,
+                                       QStringLiteral("The file you selected was not found.\r"
+                                                      "Please check to see if it was deleted or moved."),
+                                       PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    }
+    QString error;
+    if (!openNamed(path, false, &error))
         workspace_.prompter().message(workspace_.dialogParent(),
                                       {kProgramTitle, error, PromptIcon::Exclamation, PromptButtons::Ok});
 }
@@ -88,7 +100,7 @@ SaveResult FileCommands::saveAs(frmTemplate* document)
     QString path;
     for (;;) {
         const std::optional<QString> chosen = prompter.saveFile(
-            workspace_.dialogParent(), {QStringLiteral("Save As"), QString(), kFilter, kHtmlFilter});
+            workspace_.dialogParent(), {QStringLiteral("Save As"), QString(), kDocumentFileFilter, kHtmlFilter});
         if (!chosen)
             return SaveResult::Cancelled;
         path = QFileInfo(*chosen).absoluteFilePath();

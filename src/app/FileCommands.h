@@ -14,13 +14,14 @@ class FileCommands {
 public:
     explicit FileCommands(DocumentWorkspace& workspace) : workspace_(workspace) {}
 
-    // The filter of the open and save dialogs; they start on its second entry.
-    static const QString kFilter;
-
     void open();
     // Opens a file into a new window as Open does after its dialog. Returns the window, or
     // null when the file cannot be read; then error, if given, receives the reason.
     frmTemplate* openNamed(const QString& path, bool addToRecent, QString* error = nullptr);
+
+    // Opens an entry of the recent-file list, which stays as it is; a file that is gone or
+    // empty is reported.
+    void openListed(const QString& path);
 
     SaveResult save(frmTemplate* document);
     SaveResult saveAs(frmTemplate* document);

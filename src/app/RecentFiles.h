@@ -1,8 +1,11 @@
 #pragma once
 // The eight most recent document paths of the File menu, newest first.
 
+#include <QHash>
 #include <QString>
 #include <array>
+
+class QAction;
 
 class RecentFiles {
 public:
@@ -19,3 +22,7 @@ public:
 private:
     std::array<QString, kCount> entries_;
 };
+
+// Shows the list in the File menu's items mnuFileArray_0 to _7 and the separator mnuSep10,
+// which follows the first entry.
+void showRecentFiles(const RecentFiles& list, const QHash<QString, QAction*>& actions);

@@ -11,6 +11,29 @@ WindowMenu::WindowMenu(QMdiArea* area, QMenu* menu, QObject* parent) : QObject(p
     connect(menu_, &QMenu::aboutToShow, this, &WindowMenu::refreshList);
 }
 
+void WindowMenu::tileHorizontally()
+{
+    QList<QMdiSubWindow*> windows;
+    int iconRow = 0;
+    const QList<QMdiSubWindow*> recent = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = recent.crbegin(); it != recent.crend(); ++it) {
+        if ((*it)->isMinimized())
+            iconRow = std::max(iconRow, (*it)->height());
+        else
+            windows << *it;
+    }
+    if (windows.isEmpty())
+        return;
+    const QSize client = area_->viewport()->size();
+    const int height = std::max(1, (client.height() - iconRow) / int(windows.size()));
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* w = windows[i];
+        if (w->isMaximized())
+            w->showNormal();
+        w->setGeometry(0, i * height, client.width(), height);
+    }
+}
+
 void WindowMenu::arrangeIcons()
 {
     int x = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The Window menu's part that follows the document windows: the list of open windows below
-// its items, rebuilt each time the menu opens, and Arrange Icons.
+// its items, rebuilt each time the menu opens, Tile and Arrange Icons.
 
 #include <QList>
 #include <QObject>
@@ -14,6 +14,9 @@ class WindowMenu : public QObject {
 public:
     WindowMenu(QMdiArea* area, QMenu* menu, QObject* parent = nullptr);
 
+    // Stacks the document windows that are not minimised one above the other, each as wide as
+    // the client area, the active one on top; a row is left free for minimised ones.
+    void tileHorizontally();
     // Lines the minimised document windows up along the bottom of the client area.
     void arrangeIcons();
 

@@ -1,30 +1,19 @@
 #include "app/frmScrivant.h"
 
 #include "app/HelpWindow.h"
-#include "app/PictureButton.h"
-#include "app/StatusHelpButton.h"
+#include "app/EditCommands.h"
+#include "app/ToolButtons.h"
 #include "app/WindowMenu.h"
-#include "commands/TagCommands.h"
-#include "dialogs/frmBody.h"
-#include "dialogs/frmEmbed.h"
-#include "dialogs/frmFont.h"
-#include "dialogs/frmForm.h"
-#include "dialogs/frmFrame.h"
-#include "dialogs/frmGraphicLink.h"
-#include "dialogs/frmHRInput.h"
-#include "dialogs/frmJava.h"
-#include "dialogs/frmLinks.h"
-#include "dialogs/frmParam.h"
+#include "commands/TagCommandWiring.h"
+#include "dialogs/DialogWiring.h"
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
 #include "document/TagColoring.h"
-#include "document/TextTransforms.h"
+#include "document/TransformWiring.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
-#include "search/frmFind.h"
-#include "search/frmGlobal.h"
-#include "search/frmReplace.h"
+#include "search/SearchWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,15 +51,6 @@ constexpr int kDesignHeightTwips = 6870;
 constexpr int kToolStripTwips = 435;
 constexpr int kButtonPanelTwips = 915;
 
-// Dialogs closed first at shutdown, in this order; then the active document, then frmFTP.
-const QStringList kShutdownDialogs = {
-    QStringLiteral("frmBody"), QStringLiteral("frmEmbed"), QStringLiteral("frmFont"),
-    QStringLiteral("frmForm"), QStringLiteral("frmFrame"), QStringLiteral("frmGraphicLink"),
-    QStringLiteral("frmHRInput"), QStringLiteral("frmInfo"), QStringLiteral("frmJava"),
-    QStringLiteral("frmLinks"), QStringLiteral("frmParam"), QStringLiteral("frmReplace"),
-    QStringLiteral("frmTable"), QStringLiteral("frmTime"), QStringLiteral("frmToolBar"),
-};
-
 QMdiSubWindow* subWindowOf(frmTemplate* document)
 {
     return document ? qobject_cast<QMdiSubWindow*>(document->parentWidget()) : nullptr;
@@ -87,8 +67,8 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     setAcceptDrops(true);
     buildLayout();
     menus_ = buildMenuBar(menuBar());
+    buttons_ = new ToolButtons(Picture1, Picture3, StatusBar);
     wireCommands();
-    buildButtons();
     prefs_.load(services_.settings);
     applyPreferences();
     placeWindow();
@@ -193,215 +173,73 @@ void frmScrivant::applyPreferences()
     check("mnuWebTimer", prefs_.webTimer);
 }
 
-// --- buttons -------------------------------------------------------------------------------------
-
-void frmScrivant::runCommand(const QString& actionName)
-{
-    QAction* a = action(actionName);
-    if (a && a->isEnabled())
-        a->trigger();
-}
-
-void frmScrivant::buildButtons()
-{
-    const auto showStatus = [this](const QString& text) {
-        if (text.isEmpty())
-            StatusBar->clearMessage();
-        else
-            StatusBar->showMessage(text);
-    };
-
-    struct Picture {
-        ToolPicture picture;
-        const char* name;
-        const char* up;
-        const char* down;
-        const char* help;
-        std::function<void()> command;
-    };
-    const std::vector<Picture> pictures = {
-        {ToolPicture::New, "imgNew", "ImgNewUp", "ImgNewDown", "Creates a new document.", [this] { templates_.newFromTemplate(); }},
-        {ToolPicture::Open, "imgOpen", "imgOpenUp", "imgOpenDn", "Opens a document.", [this] { files_.open(); }},
-        {ToolPicture::Save, "ImgSave", "imgSaveUp", "imgSaveDn", "Saves the current document.",
-         [this] { files_.save(activeDocument()); }},
-        {ToolPicture::Print, "imgPrint", "imgPrintUp", "imgPrintDn", "Prints the current document.",
-         [this] { files_.print(activeDocument()); }},
-        {ToolPicture::Cut, "imgCut", "imgCutUp", "ImgCutDn", "Cut Text.", [this] { editCommand(&QsciScintilla::cut); }},
-        {ToolPicture::Copy, "imgCopy", "imgCopyUp", "ImgCopyDn", "Copy Text.", [this] { editCommand(&QsciScintilla::copy); }},
-        {ToolPicture::Paste, "imgPaste", "imgPasteUp", "imgPasteDn", "Paste Text.",
-         [this] { editCommand(&QsciScintilla::paste); }},
-    };
-    auto* strip = static_cast<QHBoxLayout*>(Picture1->layout());
-    for (const Picture& p : pictures) {
-        auto* button = new PictureButton(p.picture, QLatin1String(p.name), QLatin1String(p.up),
-                                         QLatin1String(p.down), QLatin1String(p.help), Picture1);
-        connect(button, &PictureButton::statusText, this, showStatus);
-        connect(button, &PictureButton::clicked, this, p.command);
-        strip->addWidget(button);
-        if (p.picture == ToolPicture::Print)
-            strip->addSpacing(6);
-    }
-    strip->addSpacing(6);
-
-    QHash<QString, const FixedInsert*> inserts;
-    for (const FixedInsert& row : fixedTagCommands())
-        inserts.insert(row.control, &row);
-    auto* panel = static_cast<QVBoxLayout*>(Picture3->layout());
-    int panelIndex = 0;
-    for (const TagButton& b : tagButtons()) {
-        QWidget* area = b.area == ButtonArea::ToolStrip ? Picture1 : Picture3;
-        auto* button = new StatusHelpButton(b.name, b.caption, b.helpText, area);
-        connect(button, &StatusHelpButton::statusText, this, showStatus);
-        if (b.name == QLatin1String("cmdBold") || b.name == QLatin1String("cmdItalic")
-            || b.name == QLatin1String("cmdUnderline")) {
-            QFont font(QStringLiteral("Times New Roman"), 12);
-            font.setStyleHint(QFont::Serif); // whichever serif face the desktop has
-            font.setBold(b.name == QLatin1String("cmdBold"));
-            font.setItalic(b.name == QLatin1String("cmdItalic"));
-            font.setUnderline(b.name == QLatin1String("cmdUnderline"));
-            button->setFont(font);
-        }
-        if (const FixedInsert* row = inserts.value(b.name)) {
-            connect(button, &QPushButton::clicked, this, [this, row] { InsertText(row->opening, row->closing); });
-        } else if (b.name == QLatin1String("cmdFontOption")) {
-            // The only window button without a menu twin that is built.
-            connect(button, &QPushButton::clicked, this, [this] {
-                showDialog(QStringLiteral("frmFont"), [](DialogHost& host) { return new frmFont(host); });
-            });
-        } else {
-            // A button that opens a window does what its menu twin does, and only when it can.
-            QAction* twin = b.command.isEmpty() ? nullptr : action(b.command);
-            button->setEnabled(twin && twin->isEnabled());
-            if (twin) {
-                connect(button, &QPushButton::clicked, this, [this, name = b.command] { runCommand(name); });
-                connect(twin, &QAction::enabledChanged, button, &QWidget::setEnabled);
-            }
-        }
-        if (area == Picture1) {
-            button->setFixedSize(std::max(24, button->fontMetrics().horizontalAdvance(b.caption) + 14), 24);
-            strip->addWidget(button);
-        } else {
-            panel->insertWidget(panelIndex++, button);
-        }
-    }
-    strip->addStretch(1);
-}
-
 // --- command routing ---------------------------------------------------------------------------
 
-void frmScrivant::on(const QString& name, std::function<void()> handler)
+void frmScrivant::route(const QString& item, std::function<void()> handler)
 {
-    QAction* a = action(name);
-    Q_ASSERT_X(a, "frmScrivant::on", qPrintable(name));
+    QAction* a = action(item);
+    Q_ASSERT_X(a, "frmScrivant::route", qPrintable(item));
     connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     a->setProperty("routed", true);
 }
 
+void frmScrivant::routeButton(const QString& button, std::function<void()> handler)
+{
+    buttons_->route(button, std::move(handler));
+}
+
 void frmScrivant::wireCommands()
 {
-    on(QStringLiteral("mnuNew"), [this] { newDocument(); });
-    on(QStringLiteral("mnuOpen"), [this] { files_.open(); });
-    on(QStringLiteral("mnuSave"), [this] { files_.save(activeDocument()); });
-    on(QStringLiteral("mnuSaveAs"), [this] { files_.saveAs(activeDocument()); });
-    on(QStringLiteral("mnuClose"), [this] {
+    route(QStringLiteral("mnuNew"), [this] { newDocument(); });
+    route(QStringLiteral("mnuOpen"), [this] { files_.open(); });
+    route(QStringLiteral("mnuSave"), [this] { files_.save(activeDocument()); });
+    route(QStringLiteral("mnuSaveAs"), [this] { files_.saveAs(activeDocument()); });
+    route(QStringLiteral("mnuClose"), [this] {
         if (QMdiSubWindow* w = subWindowOf(activeDocument()))
             w->close();
     });
-    on(QStringLiteral("mnuPrint"), [this] { files_.print(activeDocument()); });
-    on(QStringLiteral("mnuExit"), [this] { close(); });
+    route(QStringLiteral("mnuPrint"), [this] { files_.print(activeDocument()); });
+    route(QStringLiteral("mnuExit"), [this] { close(); });
     for (int i = 0; i < RecentFiles::kCount; ++i)
-        on(QStringLiteral("mnuFileArray_%1").arg(i), [this, i] { openRecent(i); });
+        route(QStringLiteral("mnuFileArray_%1").arg(i), [this, i] { files_.openListed(prefs_.recent.at(i)); });
 
-    on(QStringLiteral("mEdit_0"), [this] { editCommand(&QsciScintilla::undo); });
-    on(QStringLiteral("mEdit_2"), [this] { editCommand(&QsciScintilla::cut); });
-    on(QStringLiteral("mEdit_3"), [this] { editCommand(&QsciScintilla::copy); });
-    on(QStringLiteral("mEdit_4"), [this] { editCommand(&QsciScintilla::paste); });
-    on(QStringLiteral("mEdit_5"), [this] { editCommand(&QsciScintilla::removeSelectedText); });
-    on(QStringLiteral("mnuSelectAll"), [this] { selectAll(); });
-    connect(menu(QStringLiteral("mMain")), &QMenu::aboutToShow, this, &frmScrivant::updateEditMenu);
+    wireEditCommands(*this, *this, menus_);
+    routeButton(QStringLiteral("imgNew"), [this] { templates_.newFromTemplate(); });
+    routeButton(QStringLiteral("imgOpen"), [this] { files_.open(); });
+    routeButton(QStringLiteral("ImgSave"), [this] { files_.save(activeDocument()); });
+    routeButton(QStringLiteral("imgPrint"), [this] { files_.print(activeDocument()); });
 
-    on(QStringLiteral("mnuCascade"), [this] { mdiArea->cascadeSubWindows(); });
-    on(QStringLiteral("mnuTile"), [this] { mdiArea->tileSubWindows(); });
+    route(QStringLiteral("mnuCascade"), [this] { mdiArea->cascadeSubWindows(); });
     auto* windowMenu = new WindowMenu(mdiArea, menu(QStringLiteral("mnuWindow")), this);
-    on(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
+    route(QStringLiteral("mnuTile"), [windowMenu] { windowMenu->tileHorizontally(); });
+    route(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
 
     for (const char* option : {"mnuCenterCursor", "mnuLowerCase", "mnuColoredTags", "mnuConvertC",
                                "mnuWebTimer", "mnuToolBar", "mnuLocalPreview"}) {
         const QString name = QLatin1String(option);
         // The check mark has flipped by the time the command runs.
-        on(name, [this, name] { toggleOption(name, isChecked(name)); });
+        route(name, [this, name] { toggleOption(name, isChecked(name)); });
     }
 
-    on(QStringLiteral("mnuMainHelp"), [this] { showHelp(); });
-    on(QStringLiteral("mnuAbout"), [this] { showAbout(); });
+    route(QStringLiteral("mnuMainHelp"), [this] { showHelp(); });
+    route(QStringLiteral("mnuAbout"), [this] { showAbout(); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setObjectName(QStringLiteral("helpShortcut"));
     connect(f1, &QShortcut::activated, this, &frmScrivant::showHelp);
 
-    for (const auto* table : {&fixedTagCommands(), &characterCommands()})
-        for (const FixedInsert& row : *table)
-            if (row.control.startsWith(QLatin1String("mnu")))
-                on(row.control, [this, row] { InsertText(row.opening, row.closing); });
+    route(QStringLiteral("mnuLinkClr"), [this] { appearance_.chooseTagColor(); });
+    route(QStringLiteral("mnuTextColor"), [this] { appearance_.chooseTextColor(); });
+    route(QStringLiteral("mnuBackground"), [this] { appearance_.chooseBackground(); });
+    route(QStringLiteral("mnuFontSize"), [this] { appearance_.chooseFont(); });
+    route(QStringLiteral("mnuDefault"), [this] { templates_.applyDefaultTemplate(activeDocument()); });
+    route(QStringLiteral("mnuUserTemplate"), [this] { templates_.applyUserTemplate(activeDocument()); });
+    route(QStringLiteral("mnuSetUserTemplate"), [this] { templates_.saveUserTemplate(); });
 
-    on(QStringLiteral("mnuLink"), [this] {
-        showDialog(QStringLiteral("frmLinks"), [](DialogHost& host) { return new frmLinks(host); });
-    });
-    on(QStringLiteral("mnuImage"), [this] {
-        showDialog(QStringLiteral("frmGraphicLink"), [](DialogHost& host) { return new frmGraphicLink(host); });
-    });
-    on(QStringLiteral("mnuHR"), [this] {
-        showDialog(QStringLiteral("frmHRInput"), [](DialogHost& host) { return new frmHRInput(host); });
-    });
-    on(QStringLiteral("mnuEmbed"), [this] {
-        showDialog(QStringLiteral("frmEmbed"), [](DialogHost& host) { return new frmEmbed(host); });
-    });
-    on(QStringLiteral("mnuApplet"), [this] {
-        showDialog(QStringLiteral("frmJava"), [](DialogHost& host) { return new frmJava(host); });
-    });
-    on(QStringLiteral("mnuParam"), [this] {
-        showDialog(QStringLiteral("frmParam"), [](DialogHost& host) { return new frmParam(host); });
-    });
-    on(QStringLiteral("mnuFrames"), [this] {
-        showDialog(QStringLiteral("frmFrame"), [](DialogHost& host) { return new frmFrame(host); });
-    });
-    on(QStringLiteral("mnuForm"), [this] {
-        showDialog(QStringLiteral("frmForm"), [](DialogHost& host) { return new frmForm(host); });
-    });
-    on(QStringLiteral("mnuBody"), [this] {
-        showDialog(QStringLiteral("frmBody"), [](DialogHost& host) { return new frmBody(host); });
-    });
-
-    on(QStringLiteral("mnuLinkClr"), [this] { appearance_.chooseTagColor(); });
-    on(QStringLiteral("mnuTextColor"), [this] { appearance_.chooseTextColor(); });
-    on(QStringLiteral("mnuBackground"), [this] { appearance_.chooseBackground(); });
-    on(QStringLiteral("mnuFontSize"), [this] { appearance_.chooseFont(); });
-    on(QStringLiteral("mnuDefault"), [this] { templates_.applyDefaultTemplate(activeDocument()); });
-    on(QStringLiteral("mnuUserTemplate"), [this] { templates_.applyUserTemplate(activeDocument()); });
-    on(QStringLiteral("mnuSetUserTemplate"), [this] { templates_.saveUserTemplate(); });
-
-    on(QStringLiteral("mnuFind"), [this] { showFind(); });
-    on(QStringLiteral("mnuFindAgain"), [this] {
-        if (search_.text.isEmpty())
-            showFind();
-        else
-            FindNext(search_, activeEditor(), services_.prompter, this);
-    });
-    on(QStringLiteral("mnuReplace"), [this] {
-        showDialog(QStringLiteral("frmReplace"), [](DialogHost& host) { return new frmReplace(host); });
-    });
-
-    on(QStringLiteral("mnuMultiFile"), [this] { showMultiFileReplace(services_.prompter, this); });
-
-    on(QStringLiteral("mnuAddBreaks"), [this] { addBreaks(transformTarget(), activeLineBreak()); });
-    on(QStringLiteral("mnuAddLi"), [this] { addListTags(transformTarget(), activeLineBreak()); });
-    on(QStringLiteral("mnuRemoveTags"), [this] { removeTags(transformTarget()); });
-    const std::pair<const char*, LineEndingConversion> conversions[] = {
-        {"mnuConvertFromMac", LineEndingConversion::FromMac},
-        {"mnuConvertToMac", LineEndingConversion::ToMac},
-        {"mnuConvertFromUNIX", LineEndingConversion::FromUnix},
-        {"mnuConvertToUNIX", LineEndingConversion::ToUnix}};
-    for (const auto& [name, conversion] : conversions)
-        on(QLatin1String(name), [this, conversion] { convertDocument(conversion); });
+    // Each subsystem connects its own commands.
+    wireTagCommands(*this, *this, services_.clock);
+    wireDialogCommands(*this);
+    wireSearchCommands(*this, *this, search_);
+    wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -411,6 +249,7 @@ void frmScrivant::wireCommands()
             menuShortcuts_ << a->shortcut();
     }
     menuShortcuts_ << f1->key();
+    buttons_->followTwins([this](const QString& name) { return action(name); });
 }
 
 bool frmScrivant::isChecked(const QString& option) const
@@ -592,66 +431,7 @@ void frmScrivant::addRecentFile(const QString& path)
 
 void frmScrivant::refreshRecentMenu()
 {
-    action(QStringLiteral("mnuSep10"))->setVisible(!prefs_.recent.isEmpty());
-    for (int i = 0; i < RecentFiles::kCount; ++i) {
-        QAction* a = action(QStringLiteral("mnuFileArray_%1").arg(i));
-        const QString path = prefs_.recent.at(i);
-        // The path is shown as it is: "&" must not turn into an access key.
-        a->setText(QString(path).replace(QLatin1Char('&'), QLatin1String("&&")));
-        a->setData(path);
-        a->setVisible(!path.isEmpty());
-    }
-}
-
-void frmScrivant::openRecent(int index)
-{
-    const QString path = prefs_.recent.at(index);
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.size() == 0) {
-        services_.prompter.message(this, {kProgramTitle,
-                                          QStringLiteral("The file you selected was not found.\r"
-                                                         "Please check to see if it was deleted or moved."),
-                                          PromptIcon::Exclamation, PromptButtons::Ok});
-        return;
-    }
-    QString error;
-    if (!files_.openNamed(path, false, &error))
-        services_.prompter.message(this, {kProgramTitle, error, PromptIcon::Exclamation, PromptButtons::Ok});
-}
-
-// --- edit menu ------------------------------------------------------------------------------------
-
-void frmScrivant::updateEditMenu()
-{
-    DocumentEditor* editor = activeEditor();
-    const bool hasSelection = editor && editor->selLength() != 0;
-    action(QStringLiteral("mEdit_0"))->setEnabled(editor && editor->canUndo());
-    action(QStringLiteral("mEdit_2"))->setEnabled(hasSelection);
-    action(QStringLiteral("mEdit_3"))->setEnabled(hasSelection);
-    action(QStringLiteral("mEdit_5"))->setEnabled(hasSelection);
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    action(QStringLiteral("mEdit_4"))->setEnabled(editor && clip && clip->hasText());
-}
-
-void frmScrivant::editCommand(void (QsciScintilla::*command)())
-{
-    DocumentEditor* editor = activeEditor();
-    if (!editor) {
-        QApplication::beep();
-        return;
-    }
-    (editor->*command)();
-}
-
-void frmScrivant::selectAll()
-{
-    // Whichever control has the focus selects its own text, if it can.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && focus != this && focus->metaObject()->indexOfMethod("selectAll()") >= 0
-        && QMetaObject::invokeMethod(focus, "selectAll"))
-        return;
-    if (DocumentEditor* editor = activeEditor())
-        editor->selectAll();
+    showRecentFiles(prefs_.recent, menus_.actions);
 }
 
 // --- focus, pop-ups, drops ------------------------------------------------------------------------
@@ -740,27 +520,6 @@ DocumentEditor* frmScrivant::activeEditor() const
     return document ? document->txtInput : nullptr;
 }
 
-void frmScrivant::showFind()
-{
-    showDialog(QStringLiteral("frmFind"), [this](DialogHost& host) { return new frmFind(host, search_); });
-}
-
-TransformTarget frmScrivant::transformTarget()
-{
-    return {activeEditor(), prefs_.textColor, services_.prompter, this};
-}
-
-void frmScrivant::convertDocument(LineEndingConversion conversion)
-{
-    frmTemplate* document = activeDocument();
-    if (!convertLineEndings(transformTarget(), conversion) || !document)
-        return;
-    const ConversionRule rule = conversionRule(conversion);
-    document->setLineBreak(rule.lineBreakAfter);
-    if (rule.colourTagsAfter)
-        ColorAllTags();
-}
-
 QByteArray frmScrivant::activeLineBreak() const
 {
     const frmTemplate* document = activeDocument();
@@ -769,42 +528,19 @@ QByteArray frmScrivant::activeLineBreak() const
 
 void frmScrivant::showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create)
 {
-    // A dialog that finished waits for its deletion; one that is only hidden (the form dialog
-    // while its list box is open) is still the open one and comes back rather than a second.
-    for (const QPointer<QWidget>& d : std::as_const(dialogs_)) {
-        if (d && d->objectName() == name && !d->property("finished").toBool()) {
-            d->show();
-            d->raise();
-            d->activateWindow();
-            return;
-        }
-    }
-    QDialog* dialog = create(*this);
-    connect(dialog, &QDialog::finished, dialog, [dialog] { dialog->setProperty("finished", true); });
-    registerDialog(dialog);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    dialogs_.show(name, [this, &create] { return create(*this); });
 }
 
 void frmScrivant::registerDialog(QWidget* dialog)
 {
-    dialogs_.removeAll(nullptr);
-    if (!dialogs_.contains(dialog))
-        dialogs_ << dialog;
+    dialogs_.add(dialog);
 }
 
 // --- shutdown ------------------------------------------------------------------------------------
 
 void frmScrivant::closeEvent(QCloseEvent* event)
 {
-    const auto closeDialog = [this](const QString& name) {
-        for (const QPointer<QWidget>& d : std::as_const(dialogs_))
-            if (d && d->objectName() == name)
-                d->close();
-    };
-    for (const QString& name : kShutdownDialogs)
-        closeDialog(name);
+    dialogs_.closeBeforeDocuments();
     // The active document first, then the others; a document whose save failed stays open
     // and so does the program, rather than losing the text.
     QList<QMdiSubWindow*> order = mdiArea->subWindowList(QMdiArea::CreationOrder);
@@ -818,16 +554,14 @@ void frmScrivant::closeEvent(QCloseEvent* event)
             return;
         }
         if (i == 0)
-            closeDialog(QStringLiteral("frmFTP"));
+            dialogs_.close(QStringLiteral("frmFTP"));
     }
     if (order.isEmpty())
-        closeDialog(QStringLiteral("frmFTP"));
+        dialogs_.close(QStringLiteral("frmFTP"));
     saveSettings();
     if (help_)
         help_->close();
-    for (const QPointer<QWidget>& d : std::as_const(dialogs_))
-        if (d)
-            d->close();
+    dialogs_.closeAll();
     event->accept();
 }
 

@@ -3,6 +3,8 @@
 // the top, the button panel on the right and the status bar; start-up and shutdown.
 
 #include "app/AppearanceCommands.h"
+#include "app/CommandRouter.h"
+#include "app/DialogRegistry.h"
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
@@ -20,12 +22,10 @@ class Prompter;
 class QGroupBox;
 class QMdiArea;
 class QPushButton;
-class QsciScintilla;
+class ToolButtons;
 class DocumentEditor;
 class QStatusBar;
 class SettingsStore;
-struct TransformTarget;
-enum class LineEndingConversion;
 
 // The services the main window is built with; tests pass scripted ones.
 struct AppServices {
@@ -34,7 +34,11 @@ struct AppServices {
     Clock& clock;
 };
 
-class frmScrivant : public QMainWindow, private DocumentHost, private DocumentWorkspace, private DialogHost {
+class frmScrivant : public QMainWindow,
+                    private DocumentHost,
+                    private DocumentWorkspace,
+                    private DialogHost,
+                    private CommandRouter {
     Q_OBJECT
 public:
     explicit frmScrivant(AppServices services, QWidget* parent = nullptr);
@@ -43,9 +47,8 @@ public:
 
     // Wraps the active document's selection; nothing happens without a document.
     void InsertText(const QString& opening, const QString& closing) override;
-    // Shows the named dialog, bringing it forward when it is open, else creating it anew so
-    // that each opening starts empty.
-    void showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create);
+    // Shows the named dialog, bringing it forward when it is open, else creating it anew.
+    void showDialog(const QString& name, const std::function<QDialog*(DialogHost&)>& create) override;
     // Colours every tag of the active document when Color Tags On Opening is checked.
     void ColorAllTags();
 
@@ -60,8 +63,6 @@ public:
     bool isChecked(const QString& option) const;
     Preferences& preferences() { return prefs_; }
 
-    // Dialogs register here so that shutdown closes them in the fixed order.
-    void registerDialog(QWidget* dialog);
 
     QMdiArea* mdiArea;
     QWidget* Picture1;
@@ -99,22 +100,16 @@ private:
     QWidget* dialogParent() override { return this; }
     Prompter& prompter() override { return services_.prompter; }
 
-    // What the text transformations work on: the active document, the text colour, our prompter.
-    TransformTarget transformTarget();
-    void convertDocument(LineEndingConversion conversion);
-    void showFind();
+    // CommandRouter
+    void route(const QString& item, std::function<void()> handler) override;
+    void routeButton(const QString& button, std::function<void()> handler) override;
+    void registerDialog(QWidget* dialog) override;
+
     void buildLayout();
-    void buildButtons();
-    void runCommand(const QString& actionName);
     void wireCommands();
-    void on(const QString& name, std::function<void()> handler);
     void applyPreferences();
     void placeWindow();
     void refreshRecentMenu();
-    void openRecent(int index);
-    void updateEditMenu();
-    void editCommand(void (QsciScintilla::*command)());
-    void selectAll();
     void setReloadEnabled(bool enabled);
     void focusActiveEditor();
     void showAbout();
@@ -125,11 +120,12 @@ private:
     AppServices services_;
     Preferences prefs_;
     BuiltMenus menus_;
+    ToolButtons* buttons_ = nullptr;
+    DialogRegistry dialogs_;
     FileCommands files_;
     AppearanceCommands appearance_;
     TemplateCommands templates_;
     QList<QKeySequence> menuShortcuts_; // keys the editors leave to the menus
-    QList<QPointer<QWidget>> dialogs_;
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
     int openDocuments_ = 0;

@@ -333,10 +333,11 @@ int DocumentEditor::styleFor(const CharFormat& format)
 void DocumentEditor::applyStyleLook(int style)
 {
     const CharFormat& format = styles_[style];
-    const QByteArray family = baseFont_.family().toUtf8();
+    const QByteArray family = (format.family.isEmpty() ? baseFont_.family() : format.family).toUtf8();
+    const int size = format.pointSize > 0 ? format.pointSize : baseFont_.pointSize();
     SendScintilla(SCI_STYLESETFONT, style, family.constData());
-    SendScintilla(SCI_STYLESETSIZE, style, baseFont_.pointSize() > 0 ? baseFont_.pointSize() : 10);
-    SendScintilla(SCI_STYLESETBOLD, style, baseFont_.bold());
+    SendScintilla(SCI_STYLESETSIZE, style, size > 0 ? size : 10);
+    SendScintilla(SCI_STYLESETBOLD, style, format.bold.value_or(baseFont_.bold()));
     SendScintilla(SCI_STYLESETITALIC, style, format.italic);
     SendScintilla(SCI_STYLESETUNDERLINE, style, format.underline);
     SendScintilla(SCI_STYLESETFORE, style, format.color.value_or(QColor(Qt::black)));
@@ -457,6 +458,15 @@ void DocumentEditor::setSelAttributes(bool italic, bool underline, bool strikeOu
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);
     markStrikeOut(start, end - start, strikeOut);
+}
+
+void DocumentEditor::setSelFont(const QString& family, int pointSize, bool bold)
+{
+    changeSelectionFormat([&](CharFormat& f) {
+        f.family = family;
+        f.pointSize = pointSize;
+        f.bold = bold;
+    });
 }
 
 void DocumentEditor::markStrikeOut(long byteStart, long length, bool on)

@@ -14,6 +14,9 @@
 
 struct CharFormat {
     std::optional<QColor> color; // none: the editor's default text colour
+    QString family;              // empty: the editor's font
+    int pointSize = 0;           // 0: the editor's size
+    std::optional<bool> bold;    // none: as the editor's font
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
@@ -66,6 +69,8 @@ public:
     void setSelColor(const QColor& color);
     // Italic, underline and strike-through of the selection, or of the text typed next.
     void setSelAttributes(bool italic, bool underline, bool strikeOut);
+    // Font name, size and boldness of the selection, or of the text typed next.
+    void setSelFont(const QString& family, int pointSize, bool bold);
     // Colour of the text inserted next at the selection, leaving the selected text as it is.
     bool setInsertionColor(const QString& colorText);
     QColor colorAt(int position) const;

@@ -23,6 +23,11 @@ struct ReadResult {
 // Larger files are refused with a message rather than exhausting memory.
 inline constexpr qint64 kMaxDocumentSize = 512LL * 1024 * 1024;
 
+// The filter of the dialogs that choose a document file; they start on its second entry.
+inline const QString kDocumentFileFilter = QStringLiteral("All Files (*.*)|*.*|"
+                                                          "HTML Files (*.htm);(*.html);(*.shtml)|*.htm;*.html;*.shtml|"
+                                                          "Text Files (*.txt)|*.txt|");
+
 ReadResult readDocumentFile(const QString& path, qint64 maxSize = kMaxDocumentSize);
 
 // "\r\n", "\n" or "\r": the first line ending in the bytes; empty when there is none.

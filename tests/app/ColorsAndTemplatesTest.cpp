@@ -377,7 +377,7 @@ TEST_F(ColorsAndTemplatesTest, FontIsStoredEvenWithoutADocument)
     EXPECT_EQ(stored("TheFontBold"), QStringLiteral("True"));
 }
 
-TEST_F(ColorsAndTemplatesTest, FontAppliesItsStylesToTheSelectionAndItsFaceToTheEditor)
+TEST_F(ColorsAndTemplatesTest, FontAppliesItsFaceAndStylesToTheSelectionOnly)
 {
     newDocument(QStringLiteral("a Word b"));
     const struct {
@@ -387,6 +387,7 @@ TEST_F(ColorsAndTemplatesTest, FontAppliesItsStylesToTheSelectionAndItsFaceToThe
         SCOPED_TRACE(testing::Message() << c.italic << c.underline << c.strikeOut);
         editor()->setSelection(2, 4);
         QFont chosen(QStringLiteral("Courier New"), 12);
+        chosen.setBold(c.underline);
         chosen.setItalic(c.italic);
         chosen.setUnderline(c.underline);
         chosen.setStrikeOut(c.strikeOut);
@@ -399,13 +400,23 @@ TEST_F(ColorsAndTemplatesTest, FontAppliesItsStylesToTheSelectionAndItsFaceToThe
             EXPECT_EQ(f.italic, selected && c.italic);
             EXPECT_EQ(f.underline, selected && c.underline);
             EXPECT_EQ(f.strikeOut, selected && c.strikeOut);
+            EXPECT_EQ(f.family, selected ? QStringLiteral("Courier New") : QString());
+            EXPECT_EQ(f.pointSize, selected ? 12 : 0);
+            EXPECT_EQ(f.bold, selected ? std::optional<bool>(c.underline) : std::nullopt);
         }
         EXPECT_EQ(colourPattern(editor()), QStringLiteral("XXXXXXXX"));
-        EXPECT_EQ(editor()->baseFont().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(editor()->baseFont().pointSize(), 12);
-        EXPECT_FALSE(editor()->baseFont().bold());
+        // The rest of the document keeps the font it started with.
+        EXPECT_EQ(editor()->baseFont().family(), QStringLiteral("Arial"));
+        EXPECT_EQ(editor()->baseFont().pointSize(), 10);
     }
-    EXPECT_EQ(prompter.requests.size(), 5u) << "only the font dialogs, no message";
+    // Without a selection the face goes to the text typed next.
+    editor()->setSelStart(8);
+    prompter.answerFont(QFont(QStringLiteral("Courier New"), 16));
+    trigger(QStringLiteral("mnuFontSize"));
+    QTest::keyClicks(editor(), QStringLiteral("z"));
+    EXPECT_EQ(editor()->formatAt(8).pointSize, 16);
+    EXPECT_EQ(editor()->formatAt(7).pointSize, 0);
+    EXPECT_EQ(prompter.requests.size(), 6u) << "only the font dialogs, no message";
 }
 
 TEST_F(ColorsAndTemplatesTest, ColoursAndFontsNeverReachTheSavedFile)

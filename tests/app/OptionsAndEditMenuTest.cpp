@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -302,6 +303,29 @@ TEST_F(ShellCommandTest, rightButtonInTheEditorPopsUpTheEditMenuWithItsItemsUpTo
     EXPECT_EQ(popup, window->menu(QStringLiteral("mMain")));
     EXPECT_TRUE(action(QStringLiteral("mEdit_3"))->isEnabled());
     closePopups();
+}
+
+TEST_F(ShellCommandTest, tileStacksTheWindowsOneAboveTheOtherEachAsWideAsTheClientArea)
+{
+    start();
+    for (int i = 0; i < 3; ++i)
+        trigger(QStringLiteral("mnuNew"));
+    window->mdiArea->subWindowList().first()->showMaximized();
+    trigger(QStringLiteral("mnuTile"));
+    const QSize client = window->mdiArea->viewport()->size();
+    QList<QRect> frames;
+    for (QMdiSubWindow* w : window->mdiArea->subWindowList())
+        frames << w->geometry();
+    std::sort(frames.begin(), frames.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+    ASSERT_EQ(frames.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(frames[i].left(), 0);
+        EXPECT_EQ(frames[i].width(), client.width());
+        EXPECT_EQ(frames[i].top(), i * (client.height() / 3));
+        EXPECT_EQ(frames[i].height(), client.height() / 3);
+    }
+    // The active window is the top one.
+    EXPECT_EQ(window->mdiArea->currentSubWindow()->geometry().top(), 0);
 }
 
 } // namespace

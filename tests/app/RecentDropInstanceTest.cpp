@@ -71,6 +71,19 @@ TEST_F(RecentFilesTest, firstFileShowsTheSeparatorAndOneEntry)
         EXPECT_FALSE(entry(i)->isVisible()) << i;
 }
 
+TEST_F(RecentFilesTest, atStartTheSeparatorFollowsTheFirstStoredEntryOnly)
+{
+    const QString file = writeFile(QStringLiteral("second.htm"), "<P>");
+    for (const bool first : {false, true}) {
+        store->write(kApp, kMenuArray, QStringLiteral("MenuArray(0)"), first ? file : QString());
+        store->write(kApp, kMenuArray, QStringLiteral("MenuArray(1)"), file);
+        start();
+        EXPECT_EQ(action(QStringLiteral("mnuSep10"))->isVisible(), first);
+        EXPECT_TRUE(entry(1)->isVisible());
+        stop();
+    }
+}
+
 TEST_F(RecentFilesTest, nineFilesLeaveTheEightNewestFirst)
 {
     start();

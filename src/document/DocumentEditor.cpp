@@ -39,6 +39,11 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     for (int margin = 0; margin < 5; ++margin)
         setMarginWidth(margin, 0);
     setWrapMode(WrapWord);
+    // Markup repeats short runs ("<td>", "class="): a large cache of measured runs spares
+    // shaping them again, and keeping the layout of every line on screen spares laying out a
+    // long line anew at each repaint.
+    SendScintilla(SCI_SETPOSITIONCACHE, 65536);
+    SendScintilla(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
     setTabWidth(8);
     setCaretLineVisible(false);
     setBraceMatching(NoBraceMatch);
@@ -157,11 +162,14 @@ void DocumentEditor::setTextBytes(const QByteArray& utf8)
     const int style = insertionStyleAt(0);
     setWrapMode(utf8.size() > kWrapLimit ? WrapNone : WrapWord);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_ADDTEXT, utf8.size(), utf8.constData());
+    // Put in at the start without moving the caret: adding it at the caret would scroll to its
+    // end, which lays out the whole of a long line before anything is shown.
+    SendScintilla(SCI_SETTARGETRANGE, 0UL, 0L);
+    SendScintilla(SCI_REPLACETARGET, utf8.size(), utf8.constData());
     applyStyle(0, utf8.size(), style);
     uniformStyle_ = style;
     SendScintilla(SCI_EMPTYUNDOBUFFER);
-    SendScintilla(SCI_GOTOPOS, 0);
+    SendScintilla(SCI_SETEMPTYSELECTION, 0);
 }
 
 void DocumentEditor::setWholeText(const QString& text)

@@ -2,7 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
+#include <QHash>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QThread>
+
+#include <atomic>
 
 #include <sys/select.h>
 
@@ -35,6 +41,11 @@ std::shared_ptr<curl_slist> makeSlist(const QStringList& lines)
     return std::shared_ptr<curl_slist>(list, curl_slist_free_all);
 }
 
+// curl's socket callbacks are not used: version 7.88 leaves out the sockets of a reused
+// connection. The sockets are asked for after each step instead, and looked at this often at
+// least.
+constexpr long kLongestWaitMs = 50;
+
 } // namespace
 
 SshFiles SshFiles::fromHome()
@@ -53,11 +64,70 @@ SshFiles SshFiles::fromHome()
     return files;
 }
 
+// The curl side of the client, on a thread of its own: libcurl waits for some FTP replies
+// without returning (the one that ends a transfer among them), which must never hold up the
+// window. It reports to the client only by posting to it.
+class CurlEngine : public QObject {
+public:
+    CurlEngine(CurlFtpClient& client, CurlFtpOptions options) : client_(client), options_(std::move(options))
+    {
+        timer_ = new QTimer(this);
+        timer_->setSingleShot(true);
+        connect(timer_, &QTimer::timeout, this, &CurlEngine::drive);
+    }
+    ~CurlEngine() override { quit(); }
+
+    // Each request carries its number, which its end is reported with.
+    void open(quint64 request, const ServerAddress& server, const QString& user, const QString& password);
+    void changeDirectory(quint64 request, const QString& folder);
+    void sendFile(quint64 request, const QString& localPath, const QString& remoteName);
+    void quit();
+
+    // Set from the window's thread: the transfer under way ends at curl's next progress call.
+    std::atomic<bool> abandon{false};
+
+    struct Step {
+        std::function<void(CURL*)> setup;
+        std::function<QString(CURL*)> check;
+    };
+    void run(QList<Step> steps);
+    void startStep();
+    void transferDone(int code);
+    void finish(bool ok, const QString& error);
+    void report(const QString& line);
+    void setState(FtpClient::Connection connection, FtpClient::Protocol protocol);
+    QList<Step> sendSteps(const QString& localPath, const QString& remoteName);
+    void drive();
+    void readMessages();
+
+    CurlFtpClient& client_;
+    CurlFtpOptions options_;
+    CURLM* multi_ = nullptr;
+    CURL* easy_ = nullptr;
+    QTimer* timer_;
+    QHash<int, std::pair<QSocketNotifier*, QSocketNotifier*>> notifiers_;
+    quint64 request_ = 0;
+    ServerAddress server_;
+    QString user_;
+    QString password_;
+    QString folder_;
+    QList<Step> steps_;
+    bool transferring_ = false;
+    QFile file_;
+    QString readError_;
+    QString hostKeyError_;
+    std::shared_ptr<curl_slist> quote_;
+    char errorBuffer_[CURL_ERROR_SIZE] = {};
+    QByteArray partialLine_;
+    FtpClient::Connection connection_ = FtpClient::Connection::Closed;
+    FtpClient::Protocol protocol_ = FtpClient::Protocol::None;
+};
+
 // The plain-function hooks curl calls, each handing over to the client it was given.
 struct CurlCallbacks {
     static size_t read(char* buffer, size_t size, size_t count, void* data)
     {
-        auto* self = static_cast<CurlFtpClient*>(data);
+        auto* self = static_cast<CurlEngine*>(data);
         const qint64 got = self->file_.read(buffer, qint64(size * count));
         if (got < 0) {
             self->readError_ = QStringLiteral("Cannot read %1: %2").arg(self->file_.fileName(), self->file_.errorString());
@@ -68,17 +138,21 @@ struct CurlCallbacks {
 
     static int progress(void* data, curl_off_t, curl_off_t, curl_off_t uploadTotal, curl_off_t uploaded)
     {
-        auto* self = static_cast<CurlFtpClient*>(data);
+        auto* self = static_cast<CurlEngine*>(data);
+        if (self->abandon)
+            return 1;
         if (self->transferring_ && uploadTotal > 0)
-            emit self->progress(uploaded, uploadTotal);
+            QMetaObject::invokeMethod(&self->client_, [client = &self->client_, uploaded, uploadTotal] {
+                emit client->progress(uploaded, uploadTotal);
+            }, Qt::QueuedConnection);
         return 0;
     }
 
     static int debug(CURL*, curl_infotype type, char* text, size_t size, void* data)
     {
-        auto* self = static_cast<CurlFtpClient*>(data);
+        auto* self = static_cast<CurlEngine*>(data);
         if (type == CURLINFO_TEXT && QByteArray::fromRawData(text, qsizetype(size)).startsWith("Connected to"))
-            self->connection_ = FtpClient::Connection::Connected;
+            self->setState(FtpClient::Connection::Connected, self->protocol_);
         // Only what the server says: the commands sent would show the password.
         if (type != CURLINFO_HEADER_IN)
             return 0;
@@ -87,12 +161,10 @@ struct CurlCallbacks {
         while ((end = self->partialLine_.indexOf('\n')) >= 0) {
             const QString line = QString::fromUtf8(self->partialLine_.left(end)).trimmed();
             self->partialLine_.remove(0, end + 1);
-            if (line.startsWith(QLatin1String("220")) && self->protocol_ == FtpClient::Protocol::None) {
-                self->connection_ = FtpClient::Connection::Connected;
-                self->protocol_ = FtpClient::Protocol::AwaitingLogin;
-            } else if (line.startsWith(QLatin1String("230"))) {
-                self->protocol_ = FtpClient::Protocol::LoggedIn;
-            }
+            if (line.startsWith(QLatin1String("220")) && self->protocol_ == FtpClient::Protocol::None)
+                self->setState(FtpClient::Connection::Connected, FtpClient::Protocol::AwaitingLogin);
+            else if (line.startsWith(QLatin1String("230")))
+                self->setState(FtpClient::Connection::Connected, FtpClient::Protocol::LoggedIn);
             if (!line.isEmpty())
                 self->report(line);
         }
@@ -103,7 +175,7 @@ struct CurlCallbacks {
 
     static int hostKey(CURL*, const curl_khkey*, const curl_khkey*, curl_khmatch match, void* data)
     {
-        auto* self = static_cast<CurlFtpClient*>(data);
+        auto* self = static_cast<CurlEngine*>(data);
         switch (match) {
         case CURLKHMATCH_OK:
             return CURLKHSTAT_FINE;
@@ -121,37 +193,36 @@ struct CurlCallbacks {
     }
 };
 
-CurlFtpClient::CurlFtpClient(CurlFtpOptions options, QObject* parent)
-    : FtpClient(parent), options_(std::move(options))
-{
-    initialiseCurl();
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &CurlFtpClient::drive);
-}
-
-CurlFtpClient::~CurlFtpClient()
-{
-    quit();
-}
-
-void CurlFtpClient::report(const QString& text)
+void CurlEngine::report(const QString& text)
 {
     QString line = text;
     if (!password_.isEmpty())
         line.replace(password_, QStringLiteral("********"));
-    latestReply_ = line;
-    emit replyReceived(line);
+    QMetaObject::invokeMethod(&client_, [client = &client_, line] {
+        client->latestReply_ = line;
+        emit client->replyReceived(line);
+    }, Qt::QueuedConnection);
 }
 
-void CurlFtpClient::open(const ServerAddress& server, const QString& user, const QString& password)
+void CurlEngine::setState(FtpClient::Connection connection, FtpClient::Protocol protocol)
+{
+    connection_ = connection;
+    protocol_ = protocol;
+    QMetaObject::invokeMethod(&client_, [client = &client_, connection, protocol] {
+        client->connection_ = connection;
+        client->protocol_ = protocol;
+    }, Qt::QueuedConnection);
+}
+
+void CurlEngine::open(quint64 request, const ServerAddress& server, const QString& user, const QString& password)
 {
     quit();
+    request_ = request;
     server_ = server;
     user_ = user;
     password_ = password;
     folder_.clear();
-    connection_ = Connection::Connecting;
-    protocol_ = Protocol::None;
+    setState(FtpClient::Connection::Connecting, FtpClient::Protocol::None);
     multi_ = curl_multi_init();
     easy_ = curl_easy_init();
     const QString url = remoteUrl(server_, QString(), QString());
@@ -160,15 +231,15 @@ void CurlFtpClient::open(const ServerAddress& server, const QString& user, const
               curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
           },
           [this](CURL*) {
-              connection_ = Connection::Connected;
-              protocol_ = Protocol::LoggedIn;
+              setState(FtpClient::Connection::Connected, FtpClient::Protocol::LoggedIn);
               report(QStringLiteral("Logged in to %1 as %2").arg(server_.host, user_));
               return QString();
           }}});
 }
 
-void CurlFtpClient::changeDirectory(const QString& folder)
+void CurlEngine::changeDirectory(quint64 request, const QString& folder)
 {
+    request_ = request;
     const bool sftp = server_.protocol == UploadProtocol::Sftp;
     const QString url = remoteUrl(server_, folder, QString());
     run({{[url, sftp](CURL* easy) {
@@ -187,8 +258,9 @@ void CurlFtpClient::changeDirectory(const QString& folder)
           }}});
 }
 
-void CurlFtpClient::sendFile(const QString& localPath, const QString& remoteName)
+void CurlEngine::sendFile(quint64 request, const QString& localPath, const QString& remoteName)
 {
+    request_ = request;
     file_.close();
     file_.setFileName(localPath);
     if (!file_.open(QIODevice::ReadOnly) || QFileInfo(localPath).isDir()) {
@@ -196,16 +268,14 @@ void CurlFtpClient::sendFile(const QString& localPath, const QString& remoteName
                                   .arg(localPath, QFileInfo(localPath).isDir() ? QStringLiteral("it is a folder")
                                                                                 : file_.errorString());
         file_.close();
-        busy_ = true;
         report(error);
-        // Like every request, it ends after returning.
-        QMetaObject::invokeMethod(this, [this, error] { finish(false, error); }, Qt::QueuedConnection);
+        finish(false, error);
         return;
     }
     run(sendSteps(localPath, remoteName));
 }
 
-QList<CurlFtpClient::Step> CurlFtpClient::sendSteps(const QString& localPath, const QString& remoteName)
+QList<CurlEngine::Step> CurlEngine::sendSteps(const QString& localPath, const QString& remoteName)
 {
     const qint64 size = file_.size();
     const QString temporary = temporaryRemoteName(remoteName);
@@ -218,7 +288,6 @@ QList<CurlFtpClient::Step> CurlFtpClient::sendSteps(const QString& localPath, co
                       curl_easy_setopt(easy, CURLOPT_READDATA, this);
                       curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
                       transferring_ = true;
-                      emit progress(0, size);
                   },
                   [this](CURL*) {
                       transferring_ = false;
@@ -269,13 +338,12 @@ QList<CurlFtpClient::Step> CurlFtpClient::sendSteps(const QString& localPath, co
     return steps;
 }
 
-void CurlFtpClient::quit()
+void CurlEngine::quit()
 {
     steps_.clear();
     transferring_ = false;
-    busy_ = false;
     file_.close();
-    timer_.stop();
+    timer_->stop();
     if (multi_) {
         if (easy_)
             curl_multi_remove_handle(multi_, easy_);
@@ -293,23 +361,22 @@ void CurlFtpClient::quit()
         delete write;
     }
     notifiers_.clear();
-    connection_ = Connection::Closed;
-    protocol_ = Protocol::None;
+    if (connection_ != FtpClient::Connection::Closed)
+        setState(FtpClient::Connection::Closed, FtpClient::Protocol::None);
+    abandon = false;
 }
 
-void CurlFtpClient::run(QList<Step> steps)
+void CurlEngine::run(QList<Step> steps)
 {
     if (!multi_ || !easy_) {
-        busy_ = true;
-        QMetaObject::invokeMethod(this, [this] { finish(false, QStringLiteral("Not connected")); }, Qt::QueuedConnection);
+        finish(false, QStringLiteral("Not connected"));
         return;
     }
     steps_ = std::move(steps);
-    busy_ = true;
     startStep();
 }
 
-void CurlFtpClient::startStep()
+void CurlEngine::startStep()
 {
     // A fresh handle for each transfer, so that nothing of the last one's settings carries
     // over; the connection itself stays in the multi handle's cache and is used again.
@@ -370,10 +437,10 @@ void CurlFtpClient::startStep()
     }
     steps_.first().setup(easy);
     curl_multi_add_handle(multi_, easy);
-    timer_.start(0);
+    timer_->start(0);
 }
 
-void CurlFtpClient::transferDone(int code)
+void CurlEngine::transferDone(int code)
 {
     curl_multi_remove_handle(multi_, easy_);
     const Step step = steps_.takeFirst();
@@ -391,8 +458,8 @@ void CurlFtpClient::transferDone(int code)
         transferring_ = false;
         file_.close();
         steps_.clear();
-        if (connection_ == Connection::Connecting)
-            connection_ = Connection::Closed;
+        if (connection_ == FtpClient::Connection::Connecting)
+            setState(FtpClient::Connection::Closed, FtpClient::Protocol::None);
         report(error);
         finish(false, error);
     } else if (steps_.isEmpty()) {
@@ -402,21 +469,26 @@ void CurlFtpClient::transferDone(int code)
     }
 }
 
-void CurlFtpClient::finish(bool ok, const QString& error)
+void CurlEngine::finish(bool ok, const QString& error)
 {
-    busy_ = false;
-    emit finished(ok, error);
+    QMetaObject::invokeMethod(&client_, [client = &client_, request = request_, ok, error] {
+        client->requestFinished(request, ok, error);
+    }, Qt::QueuedConnection);
 }
 
-void CurlFtpClient::drive()
+void CurlEngine::drive()
 {
     if (!multi_)
         return;
     int running = 0;
     curl_multi_perform(multi_, &running);
     readMessages();
-    if (!multi_ || !busy_) {
-        timer_.stop();
+    for (auto it = notifiers_.begin(); it != notifiers_.end(); ++it) {
+        it->first->setEnabled(false);
+        it->second->setEnabled(false);
+    }
+    if (!multi_ || steps_.isEmpty()) {
+        timer_->stop();
         return;
     }
     // Watch the sockets curl waits on now, as a select() loop would.
@@ -426,10 +498,6 @@ void CurlFtpClient::drive()
     FD_ZERO(&error);
     int last = -1;
     curl_multi_fdset(multi_, &read, &write, &error, &last);
-    for (auto it = notifiers_.begin(); it != notifiers_.end(); ++it) {
-        it->first->setEnabled(false);
-        it->second->setEnabled(false);
-    }
     for (int fd = 0; fd <= last && fd < FD_SETSIZE; ++fd) {
         const bool reading = FD_ISSET(fd, &read), writing = FD_ISSET(fd, &write);
         if (!reading && !writing)
@@ -441,8 +509,8 @@ void CurlFtpClient::drive()
             r->setEnabled(false);
             w->setEnabled(false);
             // Queued: a notifier must not be changed while it is being handled.
-            connect(r, &QSocketNotifier::activated, this, &CurlFtpClient::drive, Qt::QueuedConnection);
-            connect(w, &QSocketNotifier::activated, this, &CurlFtpClient::drive, Qt::QueuedConnection);
+            connect(r, &QSocketNotifier::activated, this, &CurlEngine::drive, Qt::QueuedConnection);
+            connect(w, &QSocketNotifier::activated, this, &CurlEngine::drive, Qt::QueuedConnection);
             found = notifiers_.insert(fd, {r, w});
         }
         found->first->setEnabled(reading);
@@ -451,10 +519,10 @@ void CurlFtpClient::drive()
     // curl's own deadlines, and a look now and then in case it waits on nothing it reports.
     long wait = -1;
     curl_multi_timeout(multi_, &wait);
-    timer_.start(int(wait < 0 || wait > kLongestWaitMs ? kLongestWaitMs : wait));
+    timer_->start(int(wait < 0 || wait > kLongestWaitMs ? kLongestWaitMs : wait));
 }
 
-void CurlFtpClient::readMessages()
+void CurlEngine::readMessages()
 {
     QList<int> results;
     int left = 0;
@@ -465,4 +533,73 @@ void CurlFtpClient::readMessages()
     for (int code : results)
         if (!steps_.isEmpty())
             transferDone(code);
+}
+
+CurlFtpClient::CurlFtpClient(CurlFtpOptions options, QObject* parent)
+    : FtpClient(parent), engine_(std::make_unique<CurlEngine>(*this, std::move(options)))
+{
+    initialiseCurl();
+    thread_.setObjectName(QStringLiteral("ftp"));
+    engine_->moveToThread(&thread_);
+    thread_.start();
+}
+
+CurlFtpClient::~CurlFtpClient()
+{
+    engine_->abandon = true;
+    QMetaObject::invokeMethod(engine_.get(), [engine = engine_.get()] { engine->quit(); }, Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
+}
+
+quint64 CurlFtpClient::startRequest()
+{
+    busy_ = true;
+    return ++request_;
+}
+
+void CurlFtpClient::open(const ServerAddress& server, const QString& user, const QString& password)
+{
+    const quint64 request = startRequest();
+    connection_ = Connection::Connecting;
+    protocol_ = Protocol::None;
+    QMetaObject::invokeMethod(engine_.get(), [engine = engine_.get(), request, server, user, password] {
+        engine->open(request, server, user, password);
+    }, Qt::QueuedConnection);
+}
+
+void CurlFtpClient::changeDirectory(const QString& folder)
+{
+    const quint64 request = startRequest();
+    QMetaObject::invokeMethod(engine_.get(), [engine = engine_.get(), request, folder] {
+        engine->changeDirectory(request, folder);
+    }, Qt::QueuedConnection);
+}
+
+void CurlFtpClient::sendFile(const QString& localPath, const QString& remoteName)
+{
+    const quint64 request = startRequest();
+    QMetaObject::invokeMethod(engine_.get(), [engine = engine_.get(), request, localPath, remoteName] {
+        engine->sendFile(request, localPath, remoteName);
+    }, Qt::QueuedConnection);
+}
+
+void CurlFtpClient::quit()
+{
+    // Whatever was under way is forgotten: its end, when it comes, is not reported.
+    ++request_;
+    busy_ = false;
+    if (connection_ != Connection::Closed)
+        engine_->abandon = true;
+    connection_ = Connection::Closed;
+    protocol_ = Protocol::None;
+    QMetaObject::invokeMethod(engine_.get(), [engine = engine_.get()] { engine->quit(); }, Qt::QueuedConnection);
+}
+
+void CurlFtpClient::requestFinished(quint64 request, bool ok, const QString& error)
+{
+    if (request != request_ || !busy_)
+        return;
+    busy_ = false;
+    emit finished(ok, error);
 }

@@ -1,24 +1,18 @@
 #pragma once
-// The FTP client over libcurl's multi interface, driven by the Qt event loop as a select()
-// loop would drive it: the sockets curl waits on are watched by socket notifiers and its
-// deadlines by a timer, so nothing blocks the window.
+// The FTP client over libcurl's multi interface. curl runs on a thread of its own with an event
+// loop, driven as a select() loop would drive it (socket notifiers for the sockets it waits
+// on, a timer for its deadlines); it only posts what happens to this object, which lives with
+// the window. Nothing it does can hold up the window.
 
 #include "platform/FtpClient.h"
 
-#include <QFile>
-#include <QHash>
-#include <QList>
-#include <QTimer>
-#include <functional>
+#include <QThread>
 #include <memory>
 
-class QSocketNotifier;
-typedef void CURL;
-typedef void CURLM;
-struct curl_slist;
+class CurlEngine;
 
 struct FtpTimeouts {
-    int connectSeconds = 15; // to reach the server and finish its handshake
+    int connectSeconds = 15; // to reach the server and finish its handshake and log-in
     int replySeconds = 15;   // for each reply of an FTP server
     int stallSeconds = 15;   // with no byte moving during a transfer
 };
@@ -55,50 +49,15 @@ public:
     QString latestReply() const override { return latestReply_; }
 
 private:
-    // One curl transfer of a request: set up on the handle, then checked (error text or empty).
-    struct Step {
-        std::function<void(CURL*)> setup;
-        std::function<QString(CURL*)> check;
-    };
-    void run(QList<Step> steps);
-    void startStep();
-    void transferDone(int code);
-    void finish(bool ok, const QString& error);
-    void report(const QString& line);
-    QString baseUrlFor(const QString& name) const;
-    QList<Step> sendSteps(const QString& localPath, const QString& remoteName);
+    friend class CurlEngine;
+    quint64 startRequest();
+    void requestFinished(quint64 request, bool ok, const QString& error);
 
-    // Lets curl do what it can now, then watches what it waits on.
-    void drive();
-    void readMessages();
-    // curl's socket callbacks are not used: version 7.88 leaves out the sockets of a reused
-    // connection. The sockets are asked for after each step instead, and looked at this often
-    // at least.
-    static constexpr long kLongestWaitMs = 50;
-
-    CurlFtpOptions options_;
-    CURLM* multi_ = nullptr;
-    CURL* easy_ = nullptr;
-    QTimer timer_;
-    QHash<int, std::pair<QSocketNotifier*, QSocketNotifier*>> notifiers_;
-
-    ServerAddress server_;
-    QString user_;
-    QString password_;
-    QString folder_;
-    QList<Step> steps_;
-    bool transferring_ = false;
-    QFile file_; // the local file being sent
-    QString readError_;
-    QString hostKeyError_;
-    std::shared_ptr<curl_slist> quote_; // the commands of the step under way
-    char errorBuffer_[256] = {};
-    QByteArray partialLine_;
-
+    QThread thread_;
+    std::unique_ptr<CurlEngine> engine_;
+    quint64 request_ = 0;
     Connection connection_ = Connection::Closed;
     Protocol protocol_ = Protocol::None;
     bool busy_ = false;
     QString latestReply_;
-
-    friend struct CurlCallbacks;
 };

@@ -192,6 +192,32 @@ TEST_F(UploadFailure, WrongPasswordMissingFolderAndLineBreaksSendNothing)
     EXPECT_TRUE(upload(server, r).error.contains(QStringLiteral("line break")));
 }
 
+TEST_F(UploadFailure, FtpsWithoutTlsAndAChangedSshHostKeySendNoCredentials)
+{
+    // This server speaks no TLS: asked for ftps://, the client must not go on in plain text.
+    UploadRequest r = request;
+    r.server = server.address();
+    r.server.protocol = UploadProtocol::Ftps;
+    const Outcome plain = upload(server, r);
+    EXPECT_FALSE(plain.ok);
+    EXPECT_TRUE(plain.replies.filter(QStringLiteral("331")).isEmpty()) << plain.replies.join('\n').toStdString();
+
+    SftpTestServer sftp;
+    ASSERT_TRUE(sftp.started()) << sftp.error().toStdString();
+    CurlFtpOptions options = sftp.clientOptions();
+    QFile known(options.ssh.knownHosts);
+    ASSERT_TRUE(known.open(QIODevice::WriteOnly));
+    // Another key than the server's, remembered for its address.
+    known.write(QStringLiteral("[127.0.0.1]:%1 ").arg(sftp.address().port).toUtf8() + readAll(options.ssh.publicKey));
+    known.close();
+    r.server = {};
+    r.user.clear();
+    const Outcome changed = upload(sftp, r, {}, options, false);
+    EXPECT_FALSE(changed.ok);
+    EXPECT_TRUE(changed.error.contains(QStringLiteral("host key"))) << changed.error.toStdString();
+    EXPECT_TRUE(QDir(sftp.root()).isEmpty());
+}
+
 TEST_F(UploadFailure, RefusedConnectionFailsAtOnce)
 {
     QTcpServer probe;

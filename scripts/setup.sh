@@ -13,7 +13,7 @@ packages=(
   qtkeychain-qt6-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-openssl openssh-server openssh-client openssl
   xvfb xdotool xauth
   fonts-dejavu-core
 )

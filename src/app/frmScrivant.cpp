@@ -14,6 +14,7 @@
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "search/SearchWiring.h"
+#include "upload/UploadCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -240,6 +241,7 @@ void frmScrivant::wireCommands()
     wireDialogCommands(*this);
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
+    wireUploadCommands(*this, *this, services_.settings);
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {

@@ -88,6 +88,8 @@ IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
     QFile file(fileFor(app));
     if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return data;
+    // A file made private once stays private when it is written again.
+    data.ownerOnly = !(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
     const QByteArray bytes = file.readAll();
     // A file that is not UTF-8 text is not ours: keep the defaults. Stateless, so that a
     // sequence cut off at the end of the file counts as an error too.
@@ -144,7 +146,19 @@ void IniSettingsStore::flush()
         }
         QDir().mkpath(folder_);
         QSaveFile file(fileFor(it.key()));
-        if (file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit())
+        if (!file.open(QIODevice::WriteOnly))
+            continue;
+        // Set on the new file before it takes the old one's place, so it is never readable.
+        if (it->ownerOnly)
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (file.write(text.toUtf8()) >= 0 && file.commit())
             it->dirty = false;
     }
+}
+
+void IniSettingsStore::restrictToOwner(const QString& app)
+{
+    load(app).ownerOnly = true;
+    if (QFile::exists(fileFor(app)))
+        QFile::setPermissions(fileFor(app), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

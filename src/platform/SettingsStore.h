@@ -14,6 +14,8 @@ public:
                        const QString& value) = 0;
     // Makes what was written so far permanent; failures are not reported.
     virtual void flush() {}
+    // From now on the application's values are readable by the user alone (they hold a secret).
+    virtual void restrictToOwner(const QString& app) { (void)app; }
 };
 
 // One INI file per application name in a folder. Values are escaped so that any text,
@@ -31,6 +33,7 @@ public:
     void write(const QString& app, const QString& section, const QString& key,
                const QString& value) override;
     void flush() override;
+    void restrictToOwner(const QString& app) override;
 
     QString fileFor(const QString& app) const;
 
@@ -42,6 +45,7 @@ private:
     struct AppData {
         Sections sections;
         bool dirty = false;
+        bool ownerOnly = false;
     };
     AppData& load(const QString& app) const;
 

@@ -2,6 +2,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/EditCommands.h"
+#include "app/StatusHelpButton.h"
 #include "app/ToolButtons.h"
 #include "app/WindowMenu.h"
 #include "commands/TagCommandWiring.h"
@@ -13,6 +14,7 @@
 #include "document/TransformWiring.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "preview/PreviewWiring.h"
 #include "search/SearchWiring.h"
 #include "upload/UploadCommands.h"
 
@@ -76,12 +78,13 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     refreshRecentMenu();
     if (isChecked(QStringLiteral("mnuLocalPreview")))
         prefs_.reloadFlag = true;
-    setReloadEnabled(false);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             focusActiveEditor();
     });
 }
+
+frmScrivant::~frmScrivant() = default;
 
 // --- layout --------------------------------------------------------------------------------
 
@@ -121,8 +124,11 @@ void frmScrivant::buildLayout()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->setContentsMargins(2, 2, 2, 2);
-    cmdReload = new QPushButton(QStringLiteral("&Reload"), Frame1);
-    cmdReload->setObjectName(QStringLiteral("cmdReload"));
+    auto* reload = new StatusHelpButton(QStringLiteral("cmdReload"), QStringLiteral("&Reload"),
+                                        QStringLiteral("Saves document and reloads Web browser with saved file.  "
+                                                       "Launches Web browser if necessary."),
+                                        Frame1);
+    cmdReload = reload;
     frameLayout->addWidget(cmdReload);
     panel->addWidget(Frame1);
     row->addWidget(Picture3);
@@ -132,6 +138,7 @@ void frmScrivant::buildLayout()
     StatusBar = statusBar();
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(true);
+    connect(reload, &StatusHelpButton::statusText, StatusBar, [this](const QString& text) { StatusBar->showMessage(text); });
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w)
@@ -216,7 +223,7 @@ void frmScrivant::wireCommands()
     route(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
 
     for (const char* option : {"mnuCenterCursor", "mnuLowerCase", "mnuColoredTags", "mnuConvertC",
-                               "mnuWebTimer", "mnuToolBar", "mnuLocalPreview"}) {
+                               "mnuWebTimer", "mnuToolBar"}) {
         const QString name = QLatin1String(option);
         // The check mark has flipped by the time the command runs.
         route(name, [this, name] { toggleOption(name, isChecked(name)); });
@@ -242,6 +249,9 @@ void frmScrivant::wireCommands()
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
     wireUploadCommands(*this, *this, services_.settings);
+    preview_ = wirePreviewCommands(*this, *this, {prefs_, services_.settings, cmdReload,
+        [this] { return files_.save(activeDocument()) == SaveResult::Saved; },
+        [this] { return isChecked(QStringLiteral("mnuLocalPreview")); }});
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -276,19 +286,7 @@ void frmScrivant::toggleOption(const QString& name, bool checked)
     } else if (name == QLatin1String("mnuColoredTags") && checked) {
         p.message(this, {QString(), QStringLiteral("This option may slow down the opening of large documents."),
                          PromptIcon::Information, PromptButtons::Ok});
-    } else if (name == QLatin1String("mnuLocalPreview")) {
-        prefs_.reloadFlag = checked;
-        if (checked)
-            setReloadEnabled(true);
-        else if (prefs_.browser.isEmpty())
-            setReloadEnabled(false);
     }
-}
-
-void frmScrivant::setReloadEnabled(bool enabled)
-{
-    // The button follows its rules only once its command can run.
-    cmdReload->setEnabled(enabled && action(QStringLiteral("mnuReload"))->isEnabled());
 }
 
 // --- documents ---------------------------------------------------------------------------------
@@ -319,8 +317,7 @@ frmTemplate* frmScrivant::newDocument()
     editor->releaseKeys(menuShortcuts_);
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
-    if (prefs_.reloadFlag)
-        setReloadEnabled(true);
+    preview_->documentOpened();
     ++openDocuments_;
     editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
     editor->setSelColor(prefs_.textColor);
@@ -387,7 +384,7 @@ void frmScrivant::documentClosed(frmTemplate* document)
                                                                    : QStringLiteral("0");
     }
     if (openDocuments_ == 0)
-        setReloadEnabled(false);
+        preview_->lastDocumentClosed();
 }
 
 void frmScrivant::editorRightClicked(frmTemplate*, const QPoint& globalPosition)

@@ -16,12 +16,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class Clock;
 class Prompter;
 class QGroupBox;
 class QMdiArea;
 class QPushButton;
+class PreviewCommands;
 class ToolButtons;
 class DocumentEditor;
 class QStatusBar;
@@ -42,6 +44,7 @@ class frmScrivant : public QMainWindow,
     Q_OBJECT
 public:
     explicit frmScrivant(AppServices services, QWidget* parent = nullptr);
+    ~frmScrivant() override;
 
     static const QString kCaption;
 
@@ -110,7 +113,6 @@ private:
     void applyPreferences();
     void placeWindow();
     void refreshRecentMenu();
-    void setReloadEnabled(bool enabled);
     void focusActiveEditor();
     void showAbout();
     void showHelp();
@@ -128,6 +130,7 @@ private:
     QList<QKeySequence> menuShortcuts_; // keys the editors leave to the menus
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
+    std::unique_ptr<PreviewCommands> preview_;
     int openDocuments_ = 0;
     bool shuttingDown_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextBrowser>
 #include <QTimer>
@@ -20,7 +21,14 @@ HtmlView::HtmlView(QWidget* parent, Engine engine) : QWidget(parent), stack_(new
     web_ = new QWebEngineView(this);
     web_->setContextMenuPolicy(Qt::NoContextMenu);
     stack_->addWidget(web_);
-    connect(web_, &QWebEngineView::loadFinished, this, &HtmlView::loadFinished);
+    connect(web_, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (restoreScroll_) {
+            const QPointF at = *restoreScroll_;
+            restoreScroll_.reset();
+            web_->page()->runJavaScript(QStringLiteral("window.scrollTo(%1, %2)").arg(at.x()).arg(at.y()));
+        }
+        emit loadFinished(ok);
+    });
     // A renderer that cannot start or dies leaves a blank view: show the page the simple way.
     connect(web_->page(), &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -66,6 +74,7 @@ void HtmlView::useFallback()
     text_ = new QTextBrowser(this);
     text_->setOpenLinks(false);
     text_->setFrameShape(QFrame::NoFrame);
+    connect(text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { load(text_->source().resolved(link)); });
     stack_->addWidget(text_);
     stack_->setCurrentWidget(text_);
 }
@@ -81,6 +90,7 @@ void HtmlView::showAgain()
 void HtmlView::load(const QUrl& url)
 {
     url_ = url;
+    restoreScroll_.reset();
     showingHtml_ = false;
     if (web_) {
         web_->load(url);
@@ -95,6 +105,33 @@ void HtmlView::load(const QUrl& url)
     else
         text_->setSource(url, QTextDocument::HtmlResource);
     QTimer::singleShot(0, this, [this, ok] { emit loadFinished(ok); });
+}
+
+void HtmlView::refresh(const QUrl& url)
+{
+    // The engine writes addresses in its own encoding: compare them in one form.
+    if (web_ && !showingHtml_ && web_->url().toString(QUrl::FullyEncoded) == url.toString(QUrl::FullyEncoded)) {
+        url_ = url;
+        restoreScroll_ = web_->page()->scrollPosition();
+        web_->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+        return;
+    }
+    if (text_ && !showingHtml_ && text_->source() == url) {
+        const int x = text_->horizontalScrollBar()->value();
+        const int y = text_->verticalScrollBar()->value();
+        load(url);
+        text_->horizontalScrollBar()->setValue(x);
+        text_->verticalScrollBar()->setValue(y);
+        return;
+    }
+    load(url);
+}
+
+QUrl HtmlView::currentUrl() const
+{
+    if (showingHtml_)
+        return {};
+    return web_ ? web_->url() : text_->source();
 }
 
 void HtmlView::setHtml(const QString& html, const QUrl& baseUrl)

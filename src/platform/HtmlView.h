@@ -4,7 +4,9 @@
 // renderer dies) a simple rich-text view takes over, which still shows plain pages and local
 // pictures.
 
+#include <QPointF>
 #include <QUrl>
+#include <optional>
 #include <QWidget>
 
 class QStackedLayout;
@@ -21,8 +23,13 @@ public:
     // Requests the document at url (a file:/// address for local pages).
     void load(const QUrl& url);
     void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
+    // Loads url; when it is the page on display, reads it afresh from disk (no cached copy)
+    // and scrolls back to where the reader was.
+    void refresh(const QUrl& url);
     // The address last requested (empty after setHtml and at first).
     QUrl url() const { return url_; }
+    // The address of the page on display, which follows the links the reader clicks.
+    QUrl currentUrl() const;
 
     // Whether the browser engine shows the pages, rather than the rich-text fallback.
     bool usesBrowserEngine() const { return web_ != nullptr; }
@@ -47,4 +54,5 @@ private:
     QString html_;
     QUrl baseUrl_;
     bool showingHtml_ = false;
+    std::optional<QPointF> restoreScroll_; // where a refreshed page goes back to once loaded
 };

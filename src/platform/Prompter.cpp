@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -29,14 +30,39 @@ QStringList fileDialogNameFilters(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& p : patterns)
-            if (p == QLatin1String("*.*"))
+            if (p == QLatin1String("*.*") || p == kExecutablePattern)
                 p = QStringLiteral("*");
         result << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
     }
     return result;
 }
 
+void ExecutableFilesProxy::setOn(bool on)
+{
+    on_ = on;
+    invalidateFilter();
+}
+
+bool ExecutableFilesProxy::filterAcceptsRow(int row, const QModelIndex& parent) const
+{
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!on_ || !files)
+        return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+}
+
 namespace {
+
+// The entry of filter whose pattern is the executable one; -1 without one.
+int executableEntry(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        if (parts[i + 1] == kExecutablePattern)
+            return i / 2;
+    return -1;
+}
 
 // Message texts keep the carriage returns the program writes; a label wants line feeds.
 QString displayText(QString text)
@@ -58,6 +84,16 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request
     dialog.setNameFilters(filters);
     if (request.initialFilter >= 0 && request.initialFilter < filters.size())
         dialog.selectNameFilter(filters[request.initialFilter]);
+    if (const int programs = executableEntry(request.filter); programs >= 0) {
+        // Only the dialog's own widgets can take a proxy that looks at file permissions.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* proxy = new ExecutableFilesProxy(&dialog);
+        dialog.setProxyModel(proxy);
+        const QString entry = filters.value(programs);
+        proxy->setOn(dialog.selectedNameFilter() == entry);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, proxy,
+                         [proxy, entry](const QString& chosen) { proxy->setOn(chosen == entry); });
+    }
     if (!request.fileName.isEmpty()) {
         const QFileInfo info(request.fileName);
         if (info.dir().exists())

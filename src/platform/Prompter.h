@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSortFilterProxyModel>
 #include <QString>
 #include <optional>
 
@@ -89,6 +90,24 @@ protected:
     std::optional<QString> showInput(QWidget* parent, const InputRequest& request) override;
 };
 
+// The pattern of a filter entry that lists the programs one can run: here they carry no ".exe",
+// so the entry lists the executable files, whatever their names.
+inline const QString kExecutablePattern = QStringLiteral("<executable>");
+
 // Turns "Description|pattern;pattern|..." into the name filters of a file dialog.
-// "*.*" becomes "*", since file names here need not contain a dot.
+// "*.*" and the executable pattern become "*", since file names here need not contain a dot.
 QStringList fileDialogNameFilters(const QString& filter);
+
+// Hides the files of a file dialog's model that cannot be run, while it is on; folders stay.
+class ExecutableFilesProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setOn(bool on);
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+private:
+    bool on_ = false;
+};

@@ -16,6 +16,8 @@ packages=(
   python3-pyftpdlib
   xvfb xdotool xauth
   fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  imagemagick
 )
 
 missing=()

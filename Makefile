@@ -1,10 +1,13 @@
 # make run   - build and start the editor
 # make test  - build and run every test
 # make bench - build and run the benchmarks
+# make install PREFIX=/some/where - install the program (DESTDIR is honoured too)
+# make deb   - build the Debian package in $(BUILD)
 BUILD ?= build
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench install deb clean
 
 setup:
 	@scripts/setup.sh
@@ -23,6 +26,12 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/scrivant-bench
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -16,6 +16,8 @@ packages=(
   python3-pyftpdlib python3-openssl openssh-server openssh-client openssl
   xvfb xdotool xauth
   fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  imagemagick
 )
 
 missing=()

@@ -6,13 +6,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Corvane Scrivant"));
-    QApplication::setDesktopFileName(QStringLiteral("scrivant"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.scrivant"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.scrivant")));
 
     QStringList files;
     for (const QString& arg : QApplication::arguments().mid(1))

@@ -1,6 +1,7 @@
 #include "platform/CurlFtpClient.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
 #include <QHash>
@@ -113,6 +114,8 @@ public:
     QString folder_;
     QList<Step> steps_;
     bool transferring_ = false;
+    curl_off_t lastProgress_ = -1;
+    QElapsedTimer progressClock_;
     QFile file_;
     QString readError_;
     QString hostKeyError_;
@@ -141,8 +144,14 @@ struct CurlCallbacks {
         auto* self = static_cast<CurlEngine*>(data);
         if (self->abandon)
             return 1;
-        if (self->transferring_ && uploadTotal > 0)
-            QMetaObject::invokeMethod(&self->client_, [client = &self->client_, uploaded, uploadTotal] {
+        // curl calls this far more often than a bar can show: a post every few milliseconds
+        // at most, and the last one always.
+        if (!self->transferring_ || uploadTotal <= 0 || uploaded == self->lastProgress_
+            || (uploaded < uploadTotal && self->progressClock_.isValid() && self->progressClock_.elapsed() < 20))
+            return 0;
+        self->lastProgress_ = uploaded;
+        self->progressClock_.start();
+        QMetaObject::invokeMethod(&self->client_, [client = &self->client_, uploaded, uploadTotal] {
                 emit client->progress(uploaded, uploadTotal);
             }, Qt::QueuedConnection);
         return 0;
@@ -288,6 +297,8 @@ QList<CurlEngine::Step> CurlEngine::sendSteps(const QString& localPath, const QS
                       curl_easy_setopt(easy, CURLOPT_READDATA, this);
                       curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
                       transferring_ = true;
+                      lastProgress_ = -1;
+                      progressClock_.invalidate();
                   },
                   [this](CURL*) {
                       transferring_ = false;

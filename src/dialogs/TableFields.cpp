@@ -121,110 +121,148 @@ QString cellMarkup(const CellFields& f)
 
 namespace {
 
-// The next place of a pattern at or after a position that only moves forward, so that a whole
-// scan reads the text about once however the tags nest.
-class ForwardFinder {
-public:
-    ForwardFinder(const QString& text, const char* pattern) : text_(text), pattern_(QLatin1StringView(pattern)) {}
-
-    qsizetype from(qsizetype position)
-    {
-        if (!searched_ || (at_ >= 0 && at_ < position)) {
-            at_ = text_.indexOf(pattern_, position);
-            searched_ = true;
-        }
-        return at_;
-    }
-    // Where the pattern first lies wholly inside [begin, end); -1 when it does not.
-    qsizetype within(qsizetype begin, qsizetype end)
-    {
-        const qsizetype at = from(begin);
-        return at >= 0 && at + pattern_.size() <= end ? at : -1;
-    }
-    bool contains(qsizetype begin, qsizetype end) { return within(begin, end) >= 0; }
-    qsizetype length() const { return pattern_.size(); }
-
-private:
-    const QString& text_;
-    QLatin1StringView pattern_;
-    qsizetype at_ = -1;
-    bool searched_ = false;
-};
-
-// Upper case one code unit at a time, so that every position matches the original text.
-QString upperUnits(const QString& text)
+// One code unit in upper case, so that every position matches the original text.
+char16_t upperAt(QStringView text, qsizetype i)
 {
-    QString upper(text.size(), Qt::Uninitialized);
-    std::transform(text.cbegin(), text.cend(), upper.begin(), [](QChar c) { return c.toUpper(); });
-    return upper;
+    const char16_t c = text[i].unicode();
+    if (c < 0x80)
+        return c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c;
+    return QChar(c).toUpper().unicode();
 }
 
-// The one character after "NAME=" inside the tag, or empty at the tag's end.
-void takeValue(ForwardFinder& finder, const QString& upper, qsizetype begin, qsizetype end,
-               std::optional<QString>& box)
+bool matchesAt(QStringView text, qsizetype i, qsizetype end, QLatin1StringView pattern)
 {
-    const qsizetype at = finder.within(begin, end);
-    if (at < 0)
+    if (i + pattern.size() > end)
+        return false;
+    for (qsizetype k = 0; k < pattern.size(); ++k)
+        if (upperAt(text, i + k) != char16_t(pattern[k].unicode()))
+            return false;
+    return true;
+}
+
+const QLatin1StringView kPadding("CELLPADDING=");
+const QLatin1StringView kSpacing("CELLSPACING=");
+const QLatin1StringView kBorder("BORDER=");
+
+// A run of "<" that all close at the same ">": each tag of the run holds the text from just
+// after its own "<" to that ">", so a pattern lies in a tag exactly when its last place in the
+// run starts after the tag's "<". One pass over the run answers for all its tags.
+struct TagRun {
+    qsizetype lastTable = -1;
+    qsizetype lastTableEnd = -1;
+    qsizetype lastRowEnd = -1;
+    qsizetype lastCell = -1;
+    qsizetype lastCellEnd = -1;
+    bool nested = false; // another "<" before the ">"
+    // Every place of the attributes whose value is read, in order.
+    std::vector<qsizetype> padding, spacing, border;
+
+    TagRun(QStringView text, qsizetype begin, qsizetype end)
+    {
+        for (qsizetype i = begin; i < end; ++i) {
+            switch (upperAt(text, i)) {
+            case u'T':
+                if (matchesAt(text, i, end, QLatin1StringView("TABLE")))
+                    lastTable = i;
+                else if (matchesAt(text, i, end, QLatin1StringView("TD")))
+                    lastCell = i;
+                break;
+            case u'/':
+                if (matchesAt(text, i, end, QLatin1StringView("/TABLE")))
+                    lastTableEnd = i;
+                else if (matchesAt(text, i, end, QLatin1StringView("/TR")))
+                    lastRowEnd = i;
+                else if (matchesAt(text, i, end, QLatin1StringView("/TD")))
+                    lastCellEnd = i;
+                break;
+            case u'C':
+                if (matchesAt(text, i, end, kPadding))
+                    padding.push_back(i);
+                else if (matchesAt(text, i, end, kSpacing))
+                    spacing.push_back(i);
+                break;
+            case u'B':
+                if (matchesAt(text, i, end, kBorder))
+                    border.push_back(i);
+                break;
+            case u'<':
+                nested = true;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+};
+
+// The value of the first place at or after begin, read as the one character after its "=",
+// empty at the tag's end; next moves forward with begin.
+void takeValue(QStringView text, const std::vector<qsizetype>& places, size_t& next, qsizetype begin,
+               qsizetype end, qsizetype length, std::optional<QString>& box)
+{
+    while (next < places.size() && places[next] < begin)
+        ++next;
+    if (next == places.size())
         return;
-    const qsizetype value = at + finder.length();
-    box = upper.mid(value, value < end ? 1 : 0);
+    const qsizetype value = places[next] + length;
+    box = value < end ? QString(QChar(upperAt(text, value))) : QString();
 }
 
 } // namespace
 
 TableImport scanTableImport(const QString& selected, const ImportGrid& start)
 {
-    const QString upper = upperUnits(selected);
-    ForwardFinder tagStart(upper, "<"), textEnd(upper, "<"), tagEnd(upper, ">");
-    ForwardFinder table(upper, "TABLE"), tableEnd(upper, "/TABLE"), rowEnd(upper, "/TR"), cell(upper, "TD"),
-        cellEnd(upper, "/TD"), padding(upper, "CELLPADDING="), border(upper, "BORDER="),
-        spacing(upper, "CELLSPACING=");
-
     TableImport result;
     ImportGrid grid = start;
     bool firstRow = true;
     std::optional<int> firstRowCells;
     QHash<QPair<int, int>, QString> texts;
 
-    for (qsizetype from = 0;;) {
-        const qsizetype open = tagStart.from(from);
-        if (open < 0)
-            break;
-        const qsizetype close = tagEnd.from(open);
+    bool failed = false;
+    for (qsizetype open = selected.indexOf(QLatin1Char('<')); open >= 0 && !failed;) {
+        const qsizetype close = selected.indexOf(QLatin1Char('>'), open);
         if (close < 0)
             break; // a tag that never closes ends the scan
-        const qsizetype begin = open + 1;
-        from = begin;
-
-        if (table.contains(begin, close) && !tableEnd.contains(begin, close)) {
-            grid = {1, 1, 0, 0};
-            result.gridReset = true;
-            // Only the first cell keeps what it was given.
-            for (auto it = texts.begin(); it != texts.end();)
-                it = it.key() == QPair<int, int>(0, 0) ? std::next(it) : texts.erase(it);
+        const qsizetype next = selected.indexOf(QLatin1Char('<'), close + 1);
+        const QStringView run = QStringView(selected).first(close);
+        const TagRun tags(run, open + 1, close);
+        size_t padding = 0, spacing = 0, border = 0;
+        for (qsizetype at = open; at >= 0; at = tags.nested ? run.indexOf(QLatin1Char('<'), at + 1) : -1) {
+            const qsizetype begin = at + 1;
+            const bool table = tags.lastTable >= begin;
+            if (table && tags.lastTableEnd < begin) {
+                grid = {1, 1, 0, 0};
+                result.gridReset = true;
+                // Only the first cell keeps what it was given.
+                for (auto it = texts.begin(); it != texts.end();)
+                    it = it.key() == QPair<int, int>(0, 0) ? std::next(it) : texts.erase(it);
+            }
+            if (tags.lastRowEnd >= begin && !table) {
+                ++grid.rows;
+                ++grid.row;
+                grid.column = 0;
+                firstRow = false;
+            }
+            if (tags.lastCell >= begin && tags.lastCellEnd < begin) {
+                if (grid.row < 0 || grid.column < 0 || grid.row >= grid.rows || grid.column >= grid.columns) {
+                    failed = true; // no current cell to write to
+                    break;
+                }
+                // The cell's text runs to the next tag, or to the end of the selection. A cell
+                // beyond what the grid can ever show is not kept.
+                if (grid.row < kMaxTableCount && grid.column < kMaxTableCount)
+                    texts.insert({grid.row, grid.column},
+                                 selected.mid(close + 1, (next < 0 ? selected.size() : next) - close - 1));
+                ++grid.columns;
+                ++grid.column;
+                if (firstRow)
+                    firstRowCells = firstRowCells.value_or(0) + 1;
+            }
+            takeValue(selected, tags.padding, padding, begin, close, kPadding.size(), result.cellPadding);
+            takeValue(selected, tags.border, border, begin, close, kBorder.size(), result.borderWidth);
+            takeValue(selected, tags.spacing, spacing, begin, close, kSpacing.size(), result.cellSpacing);
         }
-        if (rowEnd.contains(begin, close) && !table.contains(begin, close)) {
-            ++grid.rows;
-            ++grid.row;
-            grid.column = 0;
-            firstRow = false;
-        }
-        if (cell.contains(begin, close) && !cellEnd.contains(begin, close)) {
-            if (grid.row < 0 || grid.column < 0 || grid.row >= grid.rows || grid.column >= grid.columns)
-                break; // no current cell to write to
-            // The cell's text runs to the next tag, or to the end of the selection. A cell
-            // beyond what the grid can ever show is not kept.
-            const qsizetype end = textEnd.from(close + 1);
-            if (grid.row < kMaxTableCount && grid.column < kMaxTableCount)
-                texts.insert({grid.row, grid.column}, selected.mid(close + 1, (end < 0 ? selected.size() : end) - close - 1));
-            ++grid.columns;
-            ++grid.column;
-            if (firstRow)
-                firstRowCells = firstRowCells.value_or(0) + 1;
-        }
-        takeValue(padding, upper, begin, close, result.cellPadding);
-        takeValue(border, upper, begin, close, result.borderWidth);
-        takeValue(spacing, upper, begin, close, result.cellSpacing);
+        open = next;
     }
 
     if (firstRowCells)

@@ -134,6 +134,10 @@ TEST(TableImportScan, ReadsTheSelectedTableWithinItsLimits)
          {"0,0=a"}, "-", "-", "-"},
         {"no TABLE tag: from the current cell, text to the end", "<TD>x", {3, 3, 1, 0}, "1", 2, 1, {"1,0=x"},
          "-", "-", "-"},
+        // Each "<" starts a tag running to the next ">", so "<B <TD>" holds two tags with TD.
+        {"a \"<\" inside a tag starts one of its own", "<TD <B>y<B <TD>z", {2, 2}, "3", 1, 3,
+         {"0,0=y", "0,1=z", "0,2=z"},
+         "-", "-", "-"},
         {"a value at the tag's end is empty", "<TABLE CELLSPACING=>", {2, 2}, "", 0, 1, {}, "-", "-", ""},
     };
     for (const auto& c : cases) {

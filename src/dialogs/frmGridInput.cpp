@@ -40,6 +40,7 @@ frmGridInput::frmGridInput(DialogHost& host, const QString& text, QWidget* paren
     txtGridInput = named<QPlainTextEdit>("txtGridInput", this);
     txtGridInput->setPlainText(text);
     txtGridInput->setTabChangesFocus(true);
+    txtGridInput->setFixedHeight(100);
     chkHeader = named<QCheckBox>("chkHeader", QStringLiteral("Header"), this);
     chkWrapText = named<QCheckBox>("chkWrapText", QStringLiteral("Wrap Text"), this);
     chkWrapText->setChecked(true);

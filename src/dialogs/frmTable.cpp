@@ -74,6 +74,7 @@ frmTable::frmTable(DialogHost& host, TableServices services)
     // Pixels, as the grid's column widths are.
     hsbWidth->setRange(10, 500);
     hsbWidth->setValue(Grid1->horizontalHeader()->defaultSectionSize());
+    hsbWidth->setMinimumWidth(160);
     cmdImport = sideButton("cmdImport", QStringLiteral("&Import"), this);
     cmdPreview = sideButton("cmdPreview", QStringLiteral("&Preview"), this);
     cmdOk = named<QPushButton>("cmdOk", QStringLiteral("&OK"), this);

@@ -211,6 +211,14 @@ TEST_F(TableBuilderTest, OpensWithTwoByTwoAndFollowsTheCountRule)
     table->hsbWidth->setValue(42);
     EXPECT_EQ(table->Grid1->columnWidth(3), 42);
     EXPECT_NE(table->Grid1->columnWidth(2), 42);
+
+    // A document that was never saved has no place for the test page either.
+    table->cmdCancel->click();
+    trigger(QStringLiteral("mnuNew"));
+    table = openTable();
+    ASSERT_TRUE(table);
+    EXPECT_FALSE(table->cmdOk->isEnabled());
+    EXPECT_FALSE(table->cmdPreview->isEnabled());
 }
 
 TEST_F(TableBuilderTest, CellEditorFindImageAndOkInsertTheTable)

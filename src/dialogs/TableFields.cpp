@@ -121,7 +121,7 @@ QString cellMarkup(const CellFields& f)
 
 namespace {
 
-// One code unit in upper case, so that every position matches the original text.
+// One code unit in upper case, so that every position matches the selected text.
 char16_t upperAt(QStringView text, qsizetype i)
 {
     const char16_t c = text[i].unicode();

@@ -86,7 +86,7 @@ struct ImportedCell {
 };
 
 // What reading a selected table back gives. The scan looks at tags by substring only, takes
-// a single character for each number and leaves header cells out, as it always has.
+// a single character for each number and leaves header cells out: a rough reading.
 struct TableImport {
     bool gridReset = false;    // a TABLE tag emptied the grid down to its first cell
     QString columnsBox;        // the cell count of the first row; empty when it had none

@@ -87,6 +87,7 @@ void BM_ReloadLocalPreview(benchmark::State& state)
 BENCHMARK(BM_ReloadLocalPreview)
     ->Args({5 * 1024 * 1024, 0})
     ->Args({5 * 1024 * 1024, 1})
+    ->Args({1024 * 1024, 1})
     ->Args({2 * 1024, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);

@@ -7,6 +7,7 @@ set(SCRIVANT_APP_ID org.example.scrivant)
 set(SCRIVANT_ICON_SVG ${PROJECT_SOURCE_DIR}/resources/icons/${SCRIVANT_APP_ID}.svg)
 
 install(TARGETS scrivant-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS scrivant-webengine LIBRARY DESTINATION ${SCRIVANT_MODULE_DIR})
 install(FILES resources/${SCRIVANT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${SCRIVANT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivant/help)

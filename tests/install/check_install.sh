@@ -11,7 +11,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 files=(bin/scrivant-editor share/applications/$id.desktop share/metainfo/$id.metainfo.xml
        share/icons/hicolor/scalable/apps/$id.svg share/doc/scrivant/help/index.html
-       share/doc/scrivant/help/files.html)
+       share/doc/scrivant/help/files.html lib/scrivant/scrivant-webengine.so)
 sizes=(16 22 24 32 48 64 128 256 512)
 for s in "${sizes[@]}"; do files+=("share/icons/hicolor/${s}x${s}/apps/$id.png"); done
 

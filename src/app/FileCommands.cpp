@@ -45,14 +45,14 @@ void FileCommands::openListed(const QString& path)
 frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QString* error)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    const ReadResult read = readDocumentFile(fullPath);
+    ReadResult read = readDocumentFile(fullPath);
     if (!read.ok) {
         if (error)
             *error = read.error;
         return nullptr;
     }
     frmTemplate* document = workspace_.newDocument();
-    document->loadContent(read.content);
+    document->loadContent(std::move(read.content));
     document->setCaption(fullPath);
     workspace_.documentLoaded(document);
     document->setModified(false);

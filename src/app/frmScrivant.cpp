@@ -345,6 +345,9 @@ void frmScrivant::ColorAllTags()
         return;
     DocumentEditor* editor = document->txtInput;
     editor->setEnabled(false);
+    // Painting the editor between slices would lay out a long line anew each time: it is
+    // painted once, coloured, when the pass is over.
+    editor->setUpdatesEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     StatusBar->showMessage(QStringLiteral("Adding Color To HTML Tags"));
     StatusBar->repaint();
@@ -355,6 +358,7 @@ void frmScrivant::ColorAllTags()
     StatusBar->clearMessage();
     StatusBar->repaint();
     QApplication::restoreOverrideCursor();
+    editor->setUpdatesEnabled(true);
     editor->setEnabled(true);
     editor->setFocus();
     editor->setSelStart(1);

@@ -45,7 +45,7 @@ public:
     void setLineBreak(const QByteArray& lineBreak);
 
     // Sets the whole text, in the text colour, as Open and the templates do.
-    void loadContent(const DocumentContent& content);
+    void loadContent(DocumentContent content);
 
 Q_SIGNALS:
     void captionChanged(const QString& caption);

@@ -5,6 +5,44 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <algorithm>
+
+class FixedClock::Timer : public TickTimer {
+public:
+    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all_(all), onTick_(std::move(onTick))
+    {
+        all_.push_back(this);
+    }
+    ~Timer() override { std::erase(all_, this); }
+    void start() override { active_ = true; }
+    void stop() override { active_ = false; }
+    bool isActive() const override { return active_; }
+    void fire() const
+    {
+        if (active_)
+            onTick_();
+    }
+
+private:
+    std::vector<Timer*>& all_;
+    std::function<void()> onTick_;
+    bool active_ = false;
+};
+
+std::unique_ptr<TickTimer> FixedClock::makeTimer(std::chrono::milliseconds, std::function<void()> onTick)
+{
+    return std::make_unique<Timer>(timers_, std::move(onTick));
+}
+
+void FixedClock::tick(int times)
+{
+    for (int i = 0; i < times; ++i) {
+        const std::vector<Timer*> running = timers_; // a tick may close its window
+        for (Timer* t : running)
+            if (std::find(timers_.begin(), timers_.end(), t) != timers_.end())
+                t->fire();
+    }
+}
 
 AppTest::AppTest() : store(std::make_unique<IniSettingsStore>(config.path())) {}
 

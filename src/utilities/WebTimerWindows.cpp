@@ -46,12 +46,11 @@ void WebTimerWindows::documentClosing()
 
 void WebTimerWindows::showInfo()
 {
-    if (!info_ || !info_->isVisible()) {
-        info_ = new frmInfo(host_, state_, settings_);
-        router_.registerDialog(info_);
-    }
-    info_->showLog();
-    info_->show();
-    info_->raise();
-    info_->activateWindow();
+    // An open info window comes forward with the log as it now stands.
+    router_.showDialog(QStringLiteral("frmInfo"), [this](DialogHost& host) {
+        info_ = new frmInfo(host, state_, settings_);
+        return info_.data();
+    });
+    if (info_)
+        info_->showLog();
 }

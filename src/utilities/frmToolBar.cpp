@@ -7,6 +7,7 @@
 #include "utilities/frmUserTools.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -73,19 +74,22 @@ frmToolBar::frmToolBar(DialogHost& host, SettingsStore& settings, UserButtons& b
     }
 
     Frame2 = named<QGroupBox>("Frame2", QStringLiteral("User Buttons"), this);
-    auto* users = new QVBoxLayout(Frame2);
+    // Two columns keep the bar short enough to stand beside the main window.
+    auto* users = new QGridLayout(Frame2);
     for (int i = 0; i < int(cmdUser.size()); ++i) {
         QPushButton* button = new QPushButton(Frame2);
         button->setObjectName(QStringLiteral("cmdUser_%1").arg(i));
         cmdUser[size_t(i)] = button;
-        users->addWidget(button);
+        users->addWidget(button, i / 2, i % 2);
         connect(button, &QPushButton::clicked, this, [this, i] {
             const UserButton& b = buttons_[size_t(i)];
             host_.InsertText(b.opening, b.closing);
         });
     }
     cmdDefine = named<QPushButton>("cmdDefine", QStringLiteral("&Create Button"), Frame2);
-    users->addWidget(cmdDefine);
+    users->addWidget(cmdDefine, int(cmdUser.size()) / 2, 0, 1, 2);
+    users->setColumnStretch(0, 1);
+    users->setColumnStretch(1, 1);
     connect(cmdDefine, &QPushButton::clicked, this, &frmToolBar::defineButtons);
 
     auto* layout = new QVBoxLayout(this);

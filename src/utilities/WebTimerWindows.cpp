@@ -34,6 +34,10 @@ void WebTimerWindows::documentOpened()
     }
     time_ = new frmTime(state_, settings_, clock_, host_.ownerWindow());
     QObject::connect(time_, &frmTime::infoRequested, time_, [this] { showInfo(); });
+    QObject::connect(time_, &frmTime::logged, time_, [this](const QString& line) {
+        if (info_ && info_->isVisible())
+            info_->appendLine(line);
+    });
     router_.registerDialog(time_);
     time_->show();
 }

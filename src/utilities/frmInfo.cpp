@@ -35,6 +35,11 @@ void frmInfo::showLog()
     txtInfo->setPlainText(QString(state_.TimerLog).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+void frmInfo::appendLine(const QString& line)
+{
+    txtInfo->appendPlainText(line);
+}
+
 void frmInfo::save()
 {
     state_.TimerLog = txtInfo->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));

@@ -14,6 +14,9 @@ public:
 
     // Puts the log, as it stands, into the box.
     void showLog();
+    // A line the timer logged while the box is open goes into it too, so that saving the
+    // box does not drop it.
+    void appendLine(const QString& line);
 
     QPlainTextEdit* txtInfo;
     QPushButton* cmdClose;

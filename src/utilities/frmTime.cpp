@@ -75,8 +75,10 @@ void frmTime::closeEvent(QCloseEvent* event)
     if (!closed_) {
         closed_ = true;
         Timer1->stop();
-        state_.TimerLog = appendTimerLogLine(state_.TimerLog, timerLogLine(clock_.now().date(), lblTime->text()));
+        const QString line = timerLogLine(clock_.now().date(), lblTime->text());
+        state_.TimerLog = appendTimerLogLine(state_.TimerLog, line);
         writeTimerLog(settings_, state_.TimerLog);
+        Q_EMIT logged(line);
     }
     event->accept();
 }

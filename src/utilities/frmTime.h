@@ -28,6 +28,8 @@ public:
 
 Q_SIGNALS:
     void infoRequested();
+    // The line it added to the log as it closed.
+    void logged(const QString& line);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,24 +9,18 @@
 
 class FixedClock::Timer : public TickTimer {
 public:
-    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all_(all), onTick_(std::move(onTick))
+    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all_(all), onTick(std::move(onTick))
     {
         all_.push_back(this);
     }
     ~Timer() override { std::erase(all_, this); }
-    void start() override { active_ = true; }
-    void stop() override { active_ = false; }
-    bool isActive() const override { return active_; }
-    void fire() const
-    {
-        if (active_)
-            onTick_();
-    }
+    void start() override { active = true; }
+    void stop() override { active = false; }
+    bool isActive() const override { return active; }
 
-private:
     std::vector<Timer*>& all_;
-    std::function<void()> onTick_;
-    bool active_ = false;
+    std::function<void()> onTick;
+    bool active = false;
 };
 
 std::unique_ptr<TickTimer> FixedClock::makeTimer(std::chrono::milliseconds, std::function<void()> onTick)
@@ -36,12 +30,10 @@ std::unique_ptr<TickTimer> FixedClock::makeTimer(std::chrono::milliseconds, std:
 
 void FixedClock::tick(int times)
 {
-    for (int i = 0; i < times; ++i) {
-        const std::vector<Timer*> running = timers_; // a tick may close its window
-        for (Timer* t : running)
-            if (std::find(timers_.begin(), timers_.end(), t) != timers_.end())
-                t->fire();
-    }
+    for (int i = 0; i < times; ++i)
+        for (Timer* t : std::vector<Timer*>(timers_)) // a tick may close a window and its timer
+            if (std::ranges::find(timers_, t) != timers_.end() && t->active)
+                t->onTick();
 }
 
 AppTest::AppTest() : store(std::make_unique<IniSettingsStore>(config.path())) {}

@@ -13,7 +13,6 @@ public:
     }
     void start() override { timer_.start(); }
     void stop() override { timer_.stop(); }
-    bool isActive() const override { return timer_.isActive(); }
 
 private:
     QTimer timer_;

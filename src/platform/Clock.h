@@ -13,7 +13,6 @@ public:
     virtual ~TickTimer() = default;
     virtual void start() = 0;
     virtual void stop() = 0;
-    virtual bool isActive() const = 0;
 };
 
 class Clock {

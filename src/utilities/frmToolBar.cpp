@@ -68,8 +68,8 @@ frmToolBar::frmToolBar(DialogHost& host, SettingsStore& settings, UserButtons& b
         const QString closing = QString::fromLatin1(b.closing);
         connect(button, &QPushButton::clicked, this, [this, opening, closing] {
             const QString lineBreak = QString::fromLatin1(host_.activeLineBreak());
-            host_.InsertText(QString(opening).replace(QLatin1Char('\n'), lineBreak),
-                             QString(closing).replace(QLatin1Char('\n'), lineBreak));
+            insert(QString(opening).replace(QLatin1Char('\n'), lineBreak),
+                   QString(closing).replace(QLatin1Char('\n'), lineBreak));
         });
     }
 
@@ -83,7 +83,7 @@ frmToolBar::frmToolBar(DialogHost& host, SettingsStore& settings, UserButtons& b
         users->addWidget(button, i / 2, i % 2);
         connect(button, &QPushButton::clicked, this, [this, i] {
             const UserButton& b = buttons_[size_t(i)];
-            host_.InsertText(b.opening, b.closing);
+            insert(b.opening, b.closing);
         });
     }
     cmdDefine = named<QPushButton>("cmdDefine", QStringLiteral("&Create Button"), Frame2);
@@ -115,6 +115,14 @@ void frmToolBar::placeWindow()
     if (!QGuiApplication::screenAt(place + QPoint(20, 10)))
         place = start;
     move(place);
+}
+
+void frmToolBar::insert(const QString& opening, const QString& closing)
+{
+    host_.InsertText(opening, closing);
+    // Typing goes on in the document, not in the bar that was clicked.
+    if (QWidget* owner = host_.ownerWindow())
+        owner->activateWindow();
 }
 
 void frmToolBar::showUserCaptions()

@@ -34,6 +34,7 @@ protected:
 
 private:
     void placeWindow();
+    void insert(const QString& opening, const QString& closing);
     void showUserCaptions();
     void defineButtons();
 

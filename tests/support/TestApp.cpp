@@ -9,16 +9,15 @@
 
 class FixedClock::Timer : public TickTimer {
 public:
-    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all_(all), onTick(std::move(onTick))
+    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all(all), onTick(std::move(onTick))
     {
-        all_.push_back(this);
+        all.push_back(this);
     }
-    ~Timer() override { std::erase(all_, this); }
+    ~Timer() override { std::erase(all, this); }
     void start() override { active = true; }
     void stop() override { active = false; }
-    bool isActive() const override { return active; }
 
-    std::vector<Timer*>& all_;
+    std::vector<Timer*>& all;
     std::function<void()> onTick;
     bool active = false;
 };

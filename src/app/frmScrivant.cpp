@@ -17,6 +17,7 @@
 #include "preview/PreviewWiring.h"
 #include "search/SearchWiring.h"
 #include "upload/UploadCommands.h"
+#include "utilities/UtilitiesWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -223,7 +224,7 @@ void frmScrivant::wireCommands()
     route(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
 
     for (const char* option : {"mnuCenterCursor", "mnuLowerCase", "mnuColoredTags", "mnuConvertC",
-                               "mnuWebTimer", "mnuToolBar"}) {
+                               "mnuWebTimer"}) {
         const QString name = QLatin1String(option);
         // The check mark has flipped by the time the command runs.
         route(name, [this, name] { toggleOption(name, isChecked(name)); });
@@ -252,6 +253,8 @@ void frmScrivant::wireCommands()
     preview_ = wirePreviewCommands(*this, *this, {prefs_, services_.settings, cmdReload,
         [this] { return files_.save(activeDocument()) == SaveResult::Saved; },
         [this] { return isChecked(QStringLiteral("mnuLocalPreview")); }});
+    utilities_ = wireUtilityCommands(*this, *this, {services_.settings, services_.clock, prefs_.userButtons,
+                                                    [this](const QString& option) { return isChecked(option); }});
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -318,6 +321,7 @@ frmTemplate* frmScrivant::newDocument()
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     preview_->documentOpened();
+    utilities_->timer.documentOpened();
     ++openDocuments_;
     editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
     editor->setSelColor(prefs_.textColor);
@@ -366,6 +370,7 @@ void frmScrivant::ColorAllTags()
 
 bool frmScrivant::documentClosing(frmTemplate* document)
 {
+    utilities_->timer.documentClosing();
     if (!document->isModified())
         return true;
     const PromptAnswer answer = services_.prompter.message(

@@ -25,6 +25,7 @@ class QMdiArea;
 class QPushButton;
 class PreviewCommands;
 class ToolButtons;
+struct Utilities;
 class DocumentEditor;
 class QStatusBar;
 class SettingsStore;
@@ -131,6 +132,7 @@ private:
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
     std::unique_ptr<PreviewCommands> preview_;
+    std::unique_ptr<Utilities> utilities_;
     int openDocuments_ = 0;
     bool shuttingDown_ = false;
 };

@@ -17,6 +17,7 @@
 #include "preview/PreviewWiring.h"
 #include "search/SearchWiring.h"
 #include "upload/UploadCommands.h"
+#include "utilities/SpellWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -249,6 +250,7 @@ void frmScrivant::wireCommands()
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
     wireUploadCommands(*this, *this, services_.settings);
+    wireSpellCheck(*this, *this, services_.settings);
     preview_ = wirePreviewCommands(*this, *this, {prefs_, services_.settings, cmdReload,
         [this] { return files_.save(activeDocument()) == SaveResult::Saved; },
         [this] { return isChecked(QStringLiteral("mnuLocalPreview")); }});

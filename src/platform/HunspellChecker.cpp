@@ -1,0 +1,111 @@
+#include "platform/HunspellChecker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <future>
+#include <hunspell.hxx>
+#include <mutex>
+
+namespace {
+
+std::shared_ptr<Hunspell> readDictionary()
+{
+    const QString dic = HunspellChecker::dictionaryPath();
+    const QString aff = dic.left(dic.size() - 4) + QStringLiteral(".aff");
+    if (!QFileInfo(dic).isReadable() || !QFileInfo(aff).isReadable())
+        return nullptr;
+    return std::make_shared<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+}
+
+std::shared_future<std::shared_ptr<Hunspell>>& loading()
+{
+    static std::shared_future<std::shared_ptr<Hunspell>> future;
+    return future;
+}
+
+bool isCapitalized(const QString& word)
+{
+    return word.size() > 1 && word[0].isUpper() && word.mid(1) == word.mid(1).toLower();
+}
+
+} // namespace
+
+QString HunspellChecker::dictionaryPath()
+{
+    return QStringLiteral("/usr/share/hunspell/en_US.dic");
+}
+
+void HunspellChecker::preload()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { loading() = std::async(std::launch::async, readDictionary).share(); });
+}
+
+std::shared_ptr<Hunspell> HunspellChecker::dictionary()
+{
+    preload();
+    return loading().get();
+}
+
+HunspellChecker::HunspellChecker(std::shared_ptr<Hunspell> dictionary, QString userWordsPath)
+    : dictionary_(std::move(dictionary)), userWordsPath_(std::move(userWordsPath))
+{
+    QFile file(userWordsPath_);
+    if (userWordsPath_.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty())
+            remember(word);
+    }
+}
+
+HunspellChecker::~HunspellChecker() = default;
+
+bool HunspellChecker::isUserWord(const QString& word) const
+{
+    // As the dictionary does: a word of small letters is also right capitalized or in capitals.
+    return userWords_.contains(word) || (isCapitalized(word) && userWords_.contains(word.toLower()))
+        || (word == word.toUpper() && userCapitals_.contains(word));
+}
+
+bool HunspellChecker::isKnown(const QString& word)
+{
+    if (isUserWord(word))
+        return true;
+    if (!dictionary_)
+        return false;
+    auto found = answers_.constFind(word);
+    if (found == answers_.constEnd())
+        found = answers_.insert(word, dictionary_->spell(word.toStdString()));
+    return *found;
+}
+
+QStringList HunspellChecker::suggestions(const QString& word)
+{
+    QStringList list;
+    if (dictionary_)
+        for (const std::string& s : dictionary_->suggest(word.toStdString()))
+            list << QString::fromStdString(s);
+    return list;
+}
+
+std::optional<QString> HunspellChecker::addWord(const QString& word)
+{
+    if (!userWordsPath_.isEmpty()) {
+        QDir().mkpath(QFileInfo(userWordsPath_).absolutePath());
+        QFile file(userWordsPath_);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)
+            || file.write(word.toUtf8() + '\n') < 0 || !file.flush())
+            return file.errorString();
+    }
+    remember(word);
+    return std::nullopt;
+}
+
+void HunspellChecker::remember(const QString& word)
+{
+    userWords_.insert(word);
+    userCapitals_.insert(word.toUpper());
+}

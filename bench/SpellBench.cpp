@@ -8,7 +8,10 @@
 #include "platform/HunspellChecker.h"
 #include "utilities/SpellCommand.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <hunspell.hxx>
@@ -70,16 +73,32 @@ private:
     Prompter& prompter_;
 };
 
-// Notes when the spelling window is asked for, and cancels it.
-class QuestionPrompter : public SilentPrompter {
+// Notes when the spelling window has first painted, and cancels it.
+class QuestionPrompter : public SilentPrompter, public QObject {
 public:
-    int modal(QDialog&) override
+    int modal(QDialog& dialog) override
     {
-        askedAfterMs = clock.nsecsElapsed() / 1e6;
+        painted_ = false;
+        dialog.installEventFilter(this);
+        dialog.show();
+        while (!painted_)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        dialog.hide();
         return 0;
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            askedAfterMs = clock.nsecsElapsed() / 1e6;
+        }
+        return false;
     }
     QElapsedTimer clock;
     double askedAfterMs = -1;
+
+private:
+    bool painted_ = false;
 };
 
 HunspellChecker& checker()

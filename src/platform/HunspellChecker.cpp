@@ -65,6 +65,8 @@ HunspellChecker::~HunspellChecker() = default;
 
 bool HunspellChecker::isUserWord(const QString& word) const
 {
+    if (userWords_.isEmpty())
+        return false;
     // As the dictionary does: a word of small letters is also right capitalized or in capitals.
     return userWords_.contains(word) || (isCapitalized(word) && userWords_.contains(word.toLower()))
         || (word == word.toUpper() && userCapitals_.contains(word));
@@ -72,14 +74,12 @@ bool HunspellChecker::isUserWord(const QString& word) const
 
 bool HunspellChecker::isKnown(const QString& word)
 {
-    if (isUserWord(word))
-        return true;
     if (!dictionary_)
-        return false;
+        return isUserWord(word);
     auto found = answers_.constFind(word);
     if (found == answers_.constEnd())
         found = answers_.insert(word, dictionary_->spell(word.toStdString()));
-    return *found;
+    return *found || isUserWord(word);
 }
 
 QStringList HunspellChecker::suggestions(const QString& word)

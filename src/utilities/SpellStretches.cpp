@@ -3,6 +3,7 @@
 #include "document/AccentedEntities.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 
 std::vector<TextStretch> spellStretches(QStringView text)
 {
@@ -118,6 +119,7 @@ std::vector<SpellWord> spellWords(QStringView stretch)
         w.start = i;
         w.sentenceStart = sentence;
         bool digit = false;
+        QVarLengthArray<QChar, 48> letters;
         qsizetype end = i;
         while (end < n) {
             u = unitAt(stretch, end);
@@ -131,14 +133,16 @@ std::vector<SpellWord> spellWords(QStringView stretch)
             } else if (!isLetter(u.ch)) {
                 break;
             }
-            w.word += u.ch;
+            letters.append(u.ch);
             w.hasEntity = w.hasEntity || u.length > 1;
             end += u.length;
         }
         w.length = end - i;
         sentence = false;
-        if (!digit)
+        if (!digit) {
+            w.word = QString(letters.constData(), letters.size());
             words.push_back(std::move(w));
+        }
         i = end;
     }
     return words;

@@ -81,9 +81,18 @@ void frmSpell::showEvent(QShowEvent* event)
     if (!centred_) {
         centred_ = true;
         centreOnScreen(*this);
-        QTimer::singleShot(0, this, &frmSpell::fillSuggestions);
     }
     QDialog::showEvent(event);
+}
+
+void frmSpell::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    // After the first painting, so that the window is seen before the suggestions are sought.
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &frmSpell::fillSuggestions);
+    }
 }
 
 void frmSpell::choose(Choice choice)

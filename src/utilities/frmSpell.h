@@ -15,7 +15,7 @@ class frmSpell : public QDialog {
 public:
     enum class Choice { Change, ChangeAll, Ignore, IgnoreAll, Add, Cancel };
 
-    // suggest is asked once the window shows: finding suggestions can take longer than
+    // suggest is asked once the window has shown: finding suggestions can take longer than
     // the user should wait for the window.
     frmSpell(const QString& word, std::function<QStringList()> suggest, QWidget* parent = nullptr);
 
@@ -39,6 +39,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void choose(Choice choice);
@@ -47,4 +48,5 @@ private:
     Choice choice_ = Choice::Cancel;
     bool filled_ = false;
     bool centred_ = false;
+    bool painted_ = false;
 };

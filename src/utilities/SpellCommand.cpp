@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QRect>
 #include <optional>
 
 namespace {
@@ -41,6 +42,20 @@ QString asWritten(const QString& text)
         out += entity.isEmpty() ? QString(c) : entity;
     }
     return out;
+}
+
+// Where the text from start to end shows on the screen (its first line, when it wraps).
+QRect screenArea(DocumentEditor& editor, int start, int end)
+{
+    const long from = editor.toBytePosition(start);
+    const long to = editor.toBytePosition(end);
+    auto x = [&](long at) { return int(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, at)); };
+    const int y = int(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, from));
+    const long line = editor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, from);
+    const int height = int(editor.SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, line));
+    QWidget* view = editor.viewport();
+    const QPoint topLeft = view->mapToGlobal(QPoint(x(from), y));
+    return QRect(topLeft, QSize(std::max(1, x(to) - x(from)), height));
 }
 
 } // namespace
@@ -145,6 +160,7 @@ SpellCommand::Outcome SpellCommand::checkDocument(DocumentEditor& document)
             }
             editor->setSelection(int(position), int(word.length));
             frmSpell dialog(word.word, [checker, w = word.word] { return checker->suggestions(w); }, host_.ownerWindow());
+            dialog.keepClear(screenArea(*editor, int(position), int(position + word.length)));
             reportingChanges([&] { host_.prompter().modal(dialog); });
             if (auto stop = interrupted())
                 return finish(*stop);

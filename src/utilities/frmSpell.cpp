@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@ frmSpell::frmSpell(const QString& word, std::function<QStringList()> suggest, QW
     lblChangeTo = captionLabel("lblChangeTo", QStringLiteral("C&hange To:"), this);
     txtChangeTo = named<QLineEdit>("txtChangeTo", word, this);
     lblChangeTo->setBuddy(txtChangeTo);
+    txtChangeTo->setFocus();
     lblSuggestions = captionLabel("lblSuggestions", QStringLiteral("Suggestio&ns:"), this);
     lstSuggestions = named<QListWidget>("lstSuggestions", this);
     lblSuggestions->setBuddy(lstSuggestions);
@@ -81,8 +83,23 @@ void frmSpell::showEvent(QShowEvent* event)
     if (!centred_) {
         centred_ = true;
         centreOnScreen(*this);
+        moveClear();
     }
     QDialog::showEvent(event);
+}
+
+void frmSpell::moveClear()
+{
+    const QRect frame = frameGeometry();
+    if (clear_.isNull() || !frame.intersects(clear_) || !screen())
+        return;
+    const QRect screenArea = screen()->availableGeometry();
+    const int below = clear_.bottom() + kGap;
+    const int above = clear_.top() - kGap - frame.height();
+    if (below + frame.height() <= screenArea.bottom())
+        move(frame.left(), below);
+    else if (above >= screenArea.top())
+        move(frame.left(), above);
 }
 
 void frmSpell::paintEvent(QPaintEvent* event)

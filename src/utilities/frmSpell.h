@@ -3,6 +3,7 @@
 // with it. Shown modally, once for each word it asks about.
 
 #include <QDialog>
+#include <QRect>
 #include <functional>
 
 class QLabel;
@@ -36,6 +37,8 @@ public:
     QString replacement() const;
     // Fills the suggestions unless they are there already; the first one goes to Change To.
     void fillSuggestions();
+    // The window opens where it leaves this part of the screen (the word asked about) in view.
+    void keepClear(const QRect& globalArea) { clear_ = globalArea; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,10 +46,13 @@ protected:
 
 private:
     void choose(Choice choice);
+    void moveClear();
+    static constexpr int kGap = 8; // pixels between the word and the window
 
     std::function<QStringList()> suggest_;
     Choice choice_ = Choice::Cancel;
     bool filled_ = false;
     bool centred_ = false;
     bool painted_ = false;
+    QRect clear_;
 };

@@ -127,6 +127,12 @@ protected:
                 const std::vector<SpellWord> selected = spellWords(editor()->selText());
                 EXPECT_TRUE(selected.size() == 1 && selected[0].word == r.word
                             && selected[0].length == editor()->selLength()) << editor()->selText().toStdString();
+                if (r.changeTo == "word") { // the suggestions, as the window shows them
+                    dialog.fillSuggestions();
+                    EXPECT_TRUE(dialog.lstSuggestions->count() > 0
+                                && dialog.txtChangeTo->text() == dialog.lstSuggestions->item(0)->text());
+                    EXPECT_FALSE(dialog.lstSuggestions->findItems("word", Qt::MatchExactly).isEmpty());
+                }
                 if (!r.changeTo.isEmpty())
                     dialog.txtChangeTo->setText(r.changeTo);
                 QPushButton* buttons[] = {dialog.cmdChange, dialog.cmdChangeAll, dialog.cmdIgnore,

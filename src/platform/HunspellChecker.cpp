@@ -96,8 +96,13 @@ std::optional<QString> HunspellChecker::addWord(const QString& word)
     if (!userWordsPath_.isEmpty()) {
         QDir().mkpath(QFileInfo(userWordsPath_).absolutePath());
         QFile file(userWordsPath_);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)
-            || file.write(word.toUtf8() + '\n') < 0 || !file.flush())
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+            return file.errorString();
+        // A list edited by hand may lack its last line break: the word must not join that line.
+        QByteArray line = word.toUtf8() + '\n';
+        if (file.size() > 0 && file.seek(file.size() - 1) && file.read(1) != "\n")
+            line.prepend('\n');
+        if (file.write(line) < 0 || !file.flush())
             return file.errorString();
     }
     remember(word);

@@ -79,17 +79,22 @@ TEST(HunspellChecker, DictionaryAndUserWordsKeptBetweenRuns)
 {
     QTemporaryDir folder;
     const QString list = folder.filePath("words.txt");
+    {
+        QFile edited(list); // written by hand, with no last line break
+        ASSERT_TRUE(edited.open(QIODevice::WriteOnly) && edited.write("zorblat") > 0);
+    }
     auto dictionary = HunspellChecker::dictionary();
     ASSERT_TRUE(dictionary) << HunspellChecker::dictionaryPath().toStdString();
     {
         HunspellChecker checker(dictionary, list);
         EXPECT_TRUE(checker.isKnown("the") && checker.isKnown("The") && checker.isKnown("iPhone"));
         EXPECT_FALSE(checker.isKnown("wrod") || checker.isKnown("scrivantish"));
+        EXPECT_TRUE(checker.isKnown("zorblat"));
         EXPECT_TRUE(checker.suggestions("wrod").contains("word"));
         EXPECT_EQ(checker.addWord("scrivantish"), std::nullopt);
     }
     HunspellChecker again(dictionary, list);
-    for (const char* form : {"scrivantish", "Scrivantish", "SCRIVANTISH"})
+    for (const char* form : {"scrivantish", "Scrivantish", "SCRIVANTISH", "zorblat"})
         EXPECT_TRUE(again.isKnown(form)) << form;
     EXPECT_FALSE(again.isKnown("sCrivantish"));
 

@@ -43,5 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://scrivant.example.org/)
 # The packages of the libraries the program links come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data the program reads and no library brings: the spell check's dictionary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "hunspell-en-us")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-gtk-platformtheme")
 include(CPack)

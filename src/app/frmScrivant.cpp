@@ -18,6 +18,7 @@
 #include "search/SearchWiring.h"
 #include "upload/UploadCommands.h"
 #include "utilities/UtilitiesWiring.h"
+#include "utilities/SpellWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,6 +251,7 @@ void frmScrivant::wireCommands()
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
     wireUploadCommands(*this, *this, services_.settings);
+    wireSpellCheck(*this, *this, services_.settings);
     preview_ = wirePreviewCommands(*this, *this, {prefs_, services_.settings, cmdReload,
         [this] { return files_.save(activeDocument()) == SaveResult::Saved; },
         [this] { return isChecked(QStringLiteral("mnuLocalPreview")); }});

@@ -37,6 +37,8 @@ public:
     void setModified(bool modified);
 
     bool inTag() const { return inTag_; }
+    // Its window has been closed (it may not be deleted yet).
+    bool isClosed() const { return closed_; }
 
     // How the document's file is written back.
     TextEncoding encoding() const { return encoding_; }

@@ -40,7 +40,7 @@ deb)
   listing=$(dpkg-deb -c "$deb")
   for f in "${files[@]}"; do grep -q " \./usr/$f\$" <<<"$listing" || fail "not in the package: /usr/$f"; done
   depends=$(dpkg-deb -f "$deb" Depends)
-  for p in libqscintilla2-qt6 libqt6widgets6 libqt6webenginewidgets6; do
+  for p in libqscintilla2-qt6 libqt6widgets6 libqt6webenginewidgets6 libhunspell hunspell-en-us; do
     grep -q "$p" <<<"$depends" || fail "the package does not depend on $p: $depends"
   done
   # Every dependency can be met from the archive this machine installs from.

@@ -6,6 +6,16 @@
 #include <QMenu>
 #include <QPointer>
 
+void releaseMenuKeys(QMdiSubWindow* window, const QList<QKeySequence>& menuKeys)
+{
+    if (QMenu* system = window->systemMenu())
+        for (QAction* a : system->actions()) {
+            QList<QKeySequence> keys = a->shortcuts(); // Close has Ctrl+F4 and Ctrl+W
+            keys.removeIf([&](const QKeySequence& key) { return menuKeys.contains(key); });
+            a->setShortcuts(keys);
+        }
+}
+
 WindowMenu::WindowMenu(QMdiArea* area, QMenu* menu, QObject* parent) : QObject(parent), area_(area), menu_(menu)
 {
     connect(menu_, &QMenu::aboutToShow, this, &WindowMenu::refreshList);

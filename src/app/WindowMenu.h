@@ -5,9 +5,16 @@
 #include <QList>
 #include <QObject>
 
+#include <QKeySequence>
+
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
+
+// A document window's own system menu claims keys of its own (Ctrl+W for Close): where they
+// are the menus' keys too, neither would fire, so the system menu gives them up.
+void releaseMenuKeys(QMdiSubWindow* window, const QList<QKeySequence>& menuKeys);
 
 class WindowMenu : public QObject {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include "document/DocumentEditor.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -325,6 +327,18 @@ TEST_F(MenuTreeTest, menuShortcutsWorkWhileTypingInTheEditor)
     QTest::keyClick(typing, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(window->documents().size(), 2);
     EXPECT_EQ(typing->wholeText(), QString()) << "the key went into the text";
+
+    // Nor may a document window's own system menu keep one: both would then stay silent.
+    QList<QKeySequence> menuKeys;
+    for (QAction* a : leaves(window->menuBar()->actions()))
+        menuKeys << a->shortcut();
+    for (QMdiSubWindow* w : window->mdiArea->subWindowList())
+        for (QAction* a : w->systemMenu()->actions())
+            for (const QKeySequence& key : a->shortcuts())
+                EXPECT_FALSE(menuKeys.contains(key)) << a->text().toStdString();
+    QTest::keyClick(editor(), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->documents().size(), 1) << "Ctrl+W closes the active document";
 }
 
 TEST_F(MenuTreeTest, windowMenuListsTheOpenDocumentsBelowItsItems)

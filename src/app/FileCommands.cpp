@@ -45,14 +45,20 @@ void FileCommands::openListed(const QString& path)
 frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QString* error)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    ReadResult read = readDocumentFile(fullPath);
-    if (!read.ok) {
+    QString problem = checkDocumentFile(fullPath);
+    frmTemplate* document = problem.isEmpty() ? workspace_.newDocument() : nullptr;
+    if (document && !(problem = document->loadFile(fullPath)).isEmpty()) {
+        // The file failed while it was read: the window it was going into goes too.
+        document->setModified(false);
+        if (QWidget* frame = document->parentWidget())
+            frame->close();
+        document = nullptr;
+    }
+    if (!document) {
         if (error)
-            *error = read.error;
+            *error = problem;
         return nullptr;
     }
-    frmTemplate* document = workspace_.newDocument();
-    document->loadContent(std::move(read.content));
     document->setCaption(fullPath);
     workspace_.documentLoaded(document);
     document->setModified(false);

@@ -1,5 +1,6 @@
 #include "app/frmScrivant.h"
 
+#include "app/ColorPass.h"
 #include "app/HelpWindow.h"
 #include "app/EditCommands.h"
 #include "app/StatusHelpButton.h"
@@ -10,7 +11,6 @@
 #include "document/ColorText.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
-#include "document/TagColoring.h"
 #include "document/TransformWiring.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
@@ -320,6 +320,7 @@ frmTemplate* frmScrivant::newDocument()
     connect(document, &frmTemplate::captionChanged, window, &QWidget::setWindowTitle);
     DocumentEditor* editor = document->txtInput;
     editor->releaseKeys(menuShortcuts_);
+    releaseMenuKeys(window, menuShortcuts_);
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     preview_->documentOpened();
@@ -349,25 +350,7 @@ void frmScrivant::ColorAllTags()
     frmTemplate* document = activeDocument();
     if (!isChecked(QStringLiteral("mnuColoredTags")) || !document)
         return;
-    DocumentEditor* editor = document->txtInput;
-    editor->setEnabled(false);
-    // Painting the editor between slices would lay out a long line anew each time: it is
-    // painted once, coloured, when the pass is over.
-    editor->setUpdatesEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    StatusBar->showMessage(QStringLiteral("Adding Color To HTML Tags"));
-    StatusBar->repaint();
-    if (const std::optional<QColor> tag = colorFromText(prefs_.tagColor)) {
-        // Repaints go on between slices; input waits until the pass is over.
-        colorTagRuns(editor, *tag, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    }
-    StatusBar->clearMessage();
-    StatusBar->repaint();
-    QApplication::restoreOverrideCursor();
-    editor->setUpdatesEnabled(true);
-    editor->setEnabled(true);
-    editor->setFocus();
-    editor->setSelStart(1);
+    runColorPass(document->txtInput, prefs_.tagColor, StatusBar);
 }
 
 bool frmScrivant::documentClosing(frmTemplate* document)

@@ -158,20 +158,37 @@ QString DocumentEditor::wholeText() const
 
 void DocumentEditor::setTextBytes(const QByteArray& utf8)
 {
+    beginLoad(utf8.size());
+    appendLoaded(utf8.constData(), utf8.size());
+    endLoad();
+}
+
+void DocumentEditor::beginLoad(qint64 expectedBytes)
+{
     moveInsertionFormatToStart();
-    const int style = insertionStyleAt(0);
-    setWrapMode(utf8.size() > kWrapLimit ? WrapNone : WrapWord);
+    loadStyle_ = insertionStyleAt(0);
     SendScintilla(SCI_CLEARALL);
-    // Put in at the start without moving the caret: adding it at the caret would scroll to its
-    // end, which lays out the whole of a long line before anything is shown.
     // Not collected for undo, which would keep a second copy of the whole text until the
-    // history is emptied below.
+    // history is emptied; room made at once, as growing the buffer piece by piece would copy
+    // it each time.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
-    SendScintilla(SCI_SETTARGETRANGE, 0UL, 0L);
-    SendScintilla(SCI_REPLACETARGET, utf8.size(), utf8.constData());
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(std::max<qint64>(expectedBytes, 0) + 1));
+}
+
+void DocumentEditor::appendLoaded(const char* bytes, qsizetype size)
+{
+    // At the end without moving the caret: following it would scroll, which lays out the
+    // whole of a long line before anything is shown.
+    SendScintilla(SCI_APPENDTEXT, size, bytes);
+}
+
+void DocumentEditor::endLoad()
+{
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
-    applyStyle(0, utf8.size(), style);
-    uniformStyle_ = style;
+    const long length = byteLength();
+    setWrapMode(length > kWrapLimit ? WrapNone : WrapWord);
+    applyStyle(0, length, loadStyle_);
+    uniformStyle_ = loadStyle_;
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETEMPTYSELECTION, 0);
 }

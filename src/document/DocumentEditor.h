@@ -41,6 +41,10 @@ public:
     // Replaces the whole text; every character gets the current insertion format.
     // The undo history starts afresh.
     void setTextBytes(const QByteArray& utf8);
+    // The same in pieces, as a file is read, so that its text is never held twice.
+    void beginLoad(qint64 expectedBytes);
+    void appendLoaded(const char* bytes, qsizetype size);
+    void endLoad();
     void setWholeText(const QString& text);
     int characterCount() const;
 
@@ -172,6 +176,7 @@ private:
     };
     std::optional<InsertionFormat> insertion_;
     int undoDepth_ = 0;
+    int loadStyle_ = 0; // the format a text being loaded takes
     bool caretToShow_ = false; // the caret moved within an undo step
     QFont baseFont_;
     std::optional<QColor> background_;

@@ -28,13 +28,21 @@ bool isValidUtf8(const QByteArray& bytes)
     return QByteArrayView(bytes).isValidUtf8();
 }
 
-ReadResult readDocumentFile(const QString& path, qint64 maxSize)
+namespace {
+QString tooLargeMessage(const QString& path, qint64 size, qint64 maxSize)
 {
-    ReadResult result;
+    return QStringLiteral("The file \"%1\" cannot be opened: it is too large (%2 MB; the editor opens files up to %3 MB).")
+        .arg(path)
+        .arg(size / (1024 * 1024))
+        .arg(maxSize / (1024 * 1024));
+}
+} // namespace
+
+QString checkDocumentFile(const QString& path, qint64 maxSize)
+{
     const QFileInfo info(path);
     const auto fail = [&](const QString& reason) {
-        result.error = QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, reason);
-        return result;
+        return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, reason);
     };
     if (!info.exists())
         return fail(QStringLiteral("it does not exist"));
@@ -43,37 +51,53 @@ ReadResult readDocumentFile(const QString& path, qint64 maxSize)
     // Opening a pipe would block until a writer comes; a device may never end.
     if (!info.isFile())
         return fail(QStringLiteral("it is not a regular file"));
-    const auto tooLarge = [&](qint64 size) {
-        return fail(QStringLiteral("it is too large (%1 MB; the editor opens files up to %2 MB)")
-                        .arg(size / (1024 * 1024))
-                        .arg(maxSize / (1024 * 1024)));
-    };
     if (info.size() > maxSize)
-        return tooLarge(info.size());
+        return tooLargeMessage(path, info.size(), maxSize);
+    return {};
+}
+
+QString readDocumentPieces(const QString& path, qint64 maxSize, const std::function<void(const char*, qsizetype)>& take)
+{
+    if (QString error = checkDocumentFile(path, maxSize); !error.isEmpty())
+        return error;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+        return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, file.errorString());
     // Read with a bound: a file may grow after it was measured, and some (under /proc)
     // report a size of 0 whatever they hold.
-    constexpr qint64 kChunk = 1024 * 1024;
-    // Room for the last, empty read too: growing past the reservation would copy the text.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(std::min(info.size(), maxSize) + kChunk));
+    constexpr qint64 kPiece = 4 * 1024 * 1024;
+    QByteArray piece(qsizetype(kPiece), Qt::Uninitialized);
+    qint64 total = 0;
     for (;;) {
-        const qsizetype have = bytes.size();
-        const qint64 want = std::min<qint64>(kChunk, maxSize + 1 - have);
-        bytes.resize(have + qsizetype(want));
-        const qint64 got = file.read(bytes.data() + have, want);
+        const qint64 got = file.read(piece.data(), std::min<qint64>(kPiece, maxSize + 1 - total));
         if (got < 0)
-            return fail(file.errorString());
-        bytes.resize(have + qsizetype(got));
+            return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, file.errorString());
         if (got == 0)
-            break;
-        if (bytes.size() > maxSize)
-            return tooLarge(bytes.size());
+            return {};
+        total += got;
+        if (total > maxSize)
+            return tooLargeMessage(path, total, maxSize);
+        take(piece.constData(), qsizetype(got));
     }
+}
 
-    DocumentContent& content = result.content;
+ReadResult readDocumentFile(const QString& path, qint64 maxSize)
+{
+    ReadResult result;
+    QByteArray bytes;
+    // Room for the whole file at once: growing would copy the text.
+    bytes.reserve(qsizetype(std::clamp<qint64>(QFileInfo(path).size(), 0, maxSize)));
+    result.error = readDocumentPieces(path, maxSize, [&](const char* data, qsizetype size) { bytes.append(data, size); });
+    if (!result.error.isEmpty())
+        return result;
+    result.content = documentContent(std::move(bytes));
+    result.ok = true;
+    return result;
+}
+
+DocumentContent documentContent(QByteArray bytes)
+{
+    DocumentContent content;
     const QByteArray lineBreak = firstLineBreak(bytes);
     if (!lineBreak.isEmpty())
         content.lineBreak = lineBreak;
@@ -85,8 +109,7 @@ ReadResult readDocumentFile(const QString& path, qint64 maxSize)
         content.encoding = TextEncoding::Latin1;
         content.utf8 = QString::fromLatin1(bytes).toUtf8();
     }
-    result.ok = true;
-    return result;
+    return content;
 }
 
 QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QByteArray& lineBreak,

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 enum class TextEncoding { Utf8, Latin1 };
 
@@ -29,6 +30,15 @@ inline const QString kDocumentFileFilter = QStringLiteral("All Files (*.*)|*.*|"
                                                           "Text Files (*.txt)|*.txt|");
 
 ReadResult readDocumentFile(const QString& path, qint64 maxSize = kMaxDocumentSize);
+// Why the file cannot be opened as a document before reading it (missing, a folder, not a
+// regular file, too large); empty when it may be.
+QString checkDocumentFile(const QString& path, qint64 maxSize = kMaxDocumentSize);
+// Reads the file in pieces, handing each to take as it comes, so that a caller keeping the
+// text elsewhere never holds it twice. Empty on success, else the sentence of the failure.
+QString readDocumentPieces(const QString& path, qint64 maxSize, const std::function<void(const char*, qsizetype)>& take);
+// What a file of these bytes holds: the text for the editor (converted from ISO-8859-1 when
+// they are not UTF-8), the encoding, the first line break and whether there is a NUL.
+DocumentContent documentContent(QByteArray bytes);
 
 // "\r\n", "\n" or "\r": the first line ending in the bytes; empty when there is none.
 QByteArray firstLineBreak(const QByteArray& bytes);

@@ -4,6 +4,7 @@
 #include "document/DocumentEditor.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -44,11 +45,31 @@ void frmTemplate::setLineBreak(const QByteArray& lineBreak)
     txtInput->setLineBreak(lineBreak);
 }
 
+QString frmTemplate::loadFile(const QString& path)
+{
+    txtInput->setSelColor(host_.textColor());
+    txtInput->beginLoad(QFileInfo(path).size());
+    const QString error = readDocumentPieces(path, kMaxDocumentSize, [this](const char* bytes, qsizetype size) {
+        txtInput->appendLoaded(bytes, size);
+    });
+    txtInput->endLoad();
+    if (!error.isEmpty())
+        return error;
+    // The editor's own bytes say what the file holds; only a file that is not UTF-8 is
+    // converted, and then set again.
+    const DocumentContent content =
+        documentContent(QByteArray::fromRawData(txtInput->characterPointer(), qsizetype(txtInput->byteLength())));
+    if (content.encoding != TextEncoding::Utf8)
+        txtInput->setTextBytes(content.utf8);
+    setEncoding(content.encoding);
+    setLineBreak(content.lineBreak);
+    return {};
+}
+
 void frmTemplate::loadContent(DocumentContent content)
 {
     txtInput->setSelColor(host_.textColor());
     txtInput->setTextBytes(content.utf8);
-    content.utf8 = QByteArray(); // the editor holds the text now: a large file is not kept twice
     setEncoding(content.encoding);
     setLineBreak(content.lineBreak);
 }

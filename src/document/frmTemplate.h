@@ -46,7 +46,10 @@ public:
     QByteArray lineBreak() const;
     void setLineBreak(const QByteArray& lineBreak);
 
-    // Sets the whole text, in the text colour, as Open and the templates do.
+    // Reads the file into the editor, in the text colour, as Open does, and takes its encoding
+    // and line break. Empty on success, else the sentence of the failure.
+    QString loadFile(const QString& path);
+    // Sets the whole text, in the text colour, with the encoding and line break it came with.
     void loadContent(DocumentContent content);
 
 Q_SIGNALS:

@@ -176,6 +176,15 @@ TEST_P(RoundTrip, readEditSaveKeepsEveryByte)
     editor.setTextBytes(loaded.content.utf8);
     EXPECT_EQ(printable(editor.textBytes()), printable(c.editorText));
 
+    // Read in pieces straight into an editor, as Open does: the same text.
+    DocumentEditor streamed;
+    streamed.beginLoad(c.file.size());
+    ASSERT_EQ(readDocumentPieces(file, kMaxDocumentSize,
+                                 [&](const char* piece, qsizetype size) { streamed.appendLoaded(piece, size); }),
+              QString());
+    streamed.endLoad();
+    EXPECT_EQ(printable(documentContent(streamed.textBytes()).utf8), printable(c.editorText));
+
     TextEncoding written = c.encoding == TextEncoding::Utf8 ? TextEncoding::Latin1 : TextEncoding::Utf8;
     const QByteArray bytes = bytesForSave(editor.textBytes(), loaded.content.encoding, loaded.content.lineBreak, &written);
     EXPECT_EQ(written, c.encoding);
@@ -288,6 +297,21 @@ TEST_F(FileTest, refusesWhatIsNotAReadableFileOfSensibleSize)
     const ReadResult atLimit = readDocumentFile(exact.fileName(), 4096);
     EXPECT_TRUE(atLimit.ok) << atLimit.error.toStdString();
     EXPECT_EQ(atLimit.content.utf8.size(), 4096);
+}
+
+// Pieces split characters and line breaks anywhere: joined, they are the file.
+TEST_F(FileTest, aFileLargerThanOnePieceArrivesWhole)
+{
+    QByteArray text = QByteArray("caf\xc3\xa9\r\n").repeated(1024 * 1024);
+    const QString file = write(QStringLiteral("big.html"), text);
+    QByteArray joined;
+    int pieces = 0;
+    ASSERT_EQ(readDocumentPieces(file, kMaxDocumentSize, [&](const char* piece, qsizetype size) {
+        joined.append(piece, size);
+        ++pieces;
+    }), QString());
+    EXPECT_GT(pieces, 1);
+    EXPECT_TRUE(joined == text);
 }
 
 TEST_F(FileTest, refusesAFileOverTheDefaultLimit)

@@ -2,6 +2,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/EditCommands.h"
+#include "app/ExternalChanges.h"
 #include "app/StatusHelpButton.h"
 #include "app/ToolButtons.h"
 #include "app/WindowMenu.h"
@@ -72,6 +73,8 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     menus_ = buildMenuBar(menuBar());
     buttons_ = new ToolButtons(Picture1, Picture3, StatusBar);
     wireCommands();
+    recovery_ = std::make_unique<DocumentRecovery>(static_cast<DocumentWorkspace&>(*this), services_.recovery);
+    new ExternalChanges(*this, mdiArea, this);
     prefs_.load(services_.settings);
     applyPreferences();
     placeWindow();
@@ -318,6 +321,7 @@ frmTemplate* frmScrivant::newDocument()
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     preview_->documentOpened();
+    recovery_->watch(document);
     ++openDocuments_;
     editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
     editor->setSelColor(prefs_.textColor);
@@ -377,6 +381,7 @@ bool frmScrivant::documentClosing(frmTemplate* document)
 void frmScrivant::documentClosed(frmTemplate* document)
 {
     --openDocuments_;
+    recovery_->forget(document);
     if (QMdiSubWindow* w = subWindowOf(document)) {
         const Qt::WindowStates state = w->windowState();
         prefs_.templateWindowState = state & Qt::WindowMaximized   ? QStringLiteral("2")

@@ -5,6 +5,7 @@
 #include "app/AppearanceCommands.h"
 #include "app/CommandRouter.h"
 #include "app/DialogRegistry.h"
+#include "app/DocumentRecovery.h"
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
@@ -34,6 +35,7 @@ struct AppServices {
     Prompter& prompter;
     SettingsStore& settings;
     Clock& clock;
+    RecoveryOptions recovery = {};
 };
 
 class frmScrivant : public QMainWindow,
@@ -65,6 +67,7 @@ public:
     QMenu* menu(const QString& name) const { return menus_.menus.value(name); }
     bool isChecked(const QString& option) const;
     Preferences& preferences() { return prefs_; }
+    DocumentRecovery& recovery() { return *recovery_; }
 
 
     QMdiArea* mdiArea;
@@ -131,6 +134,7 @@ private:
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
     std::unique_ptr<PreviewCommands> preview_;
+    std::unique_ptr<DocumentRecovery> recovery_;
     int openDocuments_ = 0;
     bool shuttingDown_ = false;
 };

@@ -32,6 +32,7 @@ void frmTemplate::setModified(bool modified)
     modified_ = modified;
     if (!modified)
         txtInput->markSaved();
+    Q_EMIT modifiedChanged(modified);
 }
 
 QByteArray frmTemplate::lineBreak() const

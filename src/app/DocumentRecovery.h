@@ -1,0 +1,50 @@
+#pragma once
+// Keeps a recovery file for each document with unsaved changes, written a few seconds after
+// the typing pauses; removes it when the document is saved or closed. At start it offers the
+// documents a crash or a kill left behind.
+
+#include "app/DocumentWorkspace.h"
+#include "document/RecoveryStore.h"
+
+#include <QHash>
+#include <QObject>
+#include <chrono>
+#include <memory>
+
+class QTimer;
+class frmTemplate;
+
+struct RecoveryOptions {
+    QString folder; // empty: no recovery files
+    std::chrono::milliseconds pause{3000};
+};
+
+class DocumentRecovery : public QObject {
+    Q_OBJECT
+public:
+    DocumentRecovery(DocumentWorkspace& workspace, RecoveryOptions options, QObject* parent = nullptr);
+    ~DocumentRecovery() override;
+
+    // A new document window.
+    void watch(frmTemplate* document);
+    // A document window closed: its changes were saved or given up.
+    void forget(frmTemplate* document);
+    // Asks whether to reopen what earlier runs left behind; Yes opens each as a modified
+    // document under its own file name, No deletes them.
+    void offerLeftovers();
+
+    RecoveryStore* store() { return store_.get(); }
+
+private:
+    struct Watched {
+        QString name;
+        QTimer* timer;
+    };
+    void changed(frmTemplate* document);
+    void writeNow(frmTemplate* document);
+
+    DocumentWorkspace& workspace_;
+    RecoveryOptions options_;
+    std::unique_ptr<RecoveryStore> store_; // null when recovery is off
+    QHash<frmTemplate*, Watched> watched_;
+};

@@ -71,7 +71,9 @@ void DocumentRecovery::writeNow(frmTemplate* document)
 
 void DocumentRecovery::offerLeftovers()
 {
-    if (!store_)
+    // Names carry the process and the time, so two copies of the program never share a file;
+    // only the one holding the folder offers (or deletes) what the others left.
+    if (!store_ || !store_->claimLeftovers())
         return;
     std::vector<RecoveryStore::Entry> entries = store_->stored();
     if (entries.empty())

@@ -152,6 +152,30 @@ void RecoveryStore::run()
     }
 }
 
+namespace {
+
+// The folder holds the user's unsaved text: it is theirs alone.
+void makePrivateFolder(const QString& folder)
+{
+    if (!QDir(folder).exists() && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+} // namespace
+
+bool RecoveryStore::claimLeftovers()
+{
+    if (owner_)
+        return true;
+    makePrivateFolder(folder_);
+    // A lock whose program is gone (crashed or killed) counts as free.
+    auto lock = std::make_unique<QLockFile>(folder_ + QStringLiteral("/owner.lock"));
+    if (!lock->tryLock(0))
+        return false;
+    owner_ = std::move(lock);
+    return true;
+}
+
 void RecoveryStore::perform(const Job& job)
 {
     const QString path = folder_ + QLatin1Char('/') + job.name;
@@ -159,9 +183,7 @@ void RecoveryStore::perform(const Job& job)
         QFile::remove(path);
         return;
     }
-    // The folder holds the user's unsaved text: it is theirs alone.
-    if (!QDir(folder_).exists() && QDir().mkpath(folder_))
-        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    makePrivateFolder(folder_);
     // A failure leaves the previous copy, which is the best there is; the next pause tries again.
     (void)writeFileSafely(path, encodeRecovery(*job.record));
 }

@@ -6,8 +6,10 @@
 #include "document/DiskStamp.h"
 #include "document/DocumentFile.h"
 
+#include <QLockFile>
 #include <QString>
 #include <condition_variable>
+#include <memory>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -36,6 +38,9 @@ public:
     ~RecoveryStore();
 
     QString folder() const { return folder_; }
+    // Takes charge of the files earlier runs left, for as long as this store lives. False
+    // while another running copy of the program has them: its files are not ours to offer.
+    bool claimLeftovers();
     // A file name no other document of this or an earlier run has; names sort by creation.
     QString newName();
 
@@ -49,7 +54,8 @@ public:
         QString name;
         RecoveryRecord record;
     };
-    // The recovery files in the folder, oldest first; files that are not ours are left alone.
+    // The recovery files in the folder, oldest first; files that are not recovery files are
+    // left alone.
     std::vector<Entry> stored() const;
 
 private:
@@ -62,6 +68,7 @@ private:
     void perform(const Job& job);
 
     QString folder_;
+    std::unique_ptr<QLockFile> owner_;
     int counter_ = 0;
     std::mutex mutex_;
     std::condition_variable wake_;

@@ -104,6 +104,17 @@ TEST(RecoveryStore, LaterRequestsWinAndFilesAreTheUsersAlone)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("x.recovery")});
 }
 
+TEST(RecoveryStore, OneRunningCopyAtATimeTakesTheLeftovers)
+{
+    QTemporaryDir dir;
+    auto first = std::make_unique<RecoveryStore>(dir.path());
+    RecoveryStore second(dir.path());
+    EXPECT_TRUE(first->claimLeftovers());
+    EXPECT_FALSE(second.claimLeftovers());
+    first.reset();
+    EXPECT_TRUE(second.claimLeftovers());
+}
+
 TEST(RecoveryStore, FolderFollowsTheSettingsFolderOrTheStateFolder)
 {
     const QByteArray savedConfig = qgetenv("SCRIVANT_CONFIG_DIR"), savedState = qgetenv("XDG_STATE_HOME");

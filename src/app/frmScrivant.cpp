@@ -248,7 +248,7 @@ void frmScrivant::wireCommands()
 
     // Each subsystem connects its own commands.
     wireTagCommands(*this, *this, services_.clock);
-    wireDialogCommands(*this);
+    wireDialogCommands(*this, [this](const QString& path) { preview_->browserPreview(path); });
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
     wireUploadCommands(*this, *this, services_.settings);

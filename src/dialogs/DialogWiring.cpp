@@ -11,6 +11,7 @@
 #include "dialogs/frmJava.h"
 #include "dialogs/frmLinks.h"
 #include "dialogs/frmParam.h"
+#include "dialogs/frmTable.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ template <typename Dialog> std::function<void()> opens(CommandRouter& router, co
 
 } // namespace
 
-void wireDialogCommands(CommandRouter& router)
+void wireDialogCommands(CommandRouter& router, std::function<void(const QString&)> browserPreview)
 {
     router.route(QStringLiteral("mnuLink"), opens<frmLinks>(router, "frmLinks"));
     router.route(QStringLiteral("mnuImage"), opens<frmGraphicLink>(router, "frmGraphicLink"));
@@ -34,6 +35,11 @@ void wireDialogCommands(CommandRouter& router)
     router.route(QStringLiteral("mnuFrames"), opens<frmFrame>(router, "frmFrame"));
     router.route(QStringLiteral("mnuForm"), opens<frmForm>(router, "frmForm"));
     router.route(QStringLiteral("mnuBody"), opens<frmBody>(router, "frmBody"));
+    // The test page's path outlives each table window, so that the next one can remove it.
+    const TableServices table{std::move(browserPreview), std::make_shared<QString>()};
+    router.route(QStringLiteral("mnuTable"), [&router, table] {
+        router.showDialog(QStringLiteral("frmTable"), [&table](DialogHost& host) { return new frmTable(host, table); });
+    });
     // The font window has no menu item: its button opens it.
     router.routeButton(QStringLiteral("cmdFontOption"), opens<frmFont>(router, "frmFont"));
 }

@@ -110,5 +110,9 @@ int ScriptedPrompter::modal(QDialog& dialog)
     PromptRecord r{QStringLiteral("modal")};
     r.dialogName = dialog.objectName();
     const Value* v = next(r);
-    return v ? std::get<std::function<int(QDialog&)>>(*v)(dialog) : QDialog::Rejected;
+    if (!v)
+        return QDialog::Rejected;
+    // A copy: the window may ask for more (a message, a window of its own) while it runs.
+    const std::function<int(QDialog&)> answer = std::get<std::function<int(QDialog&)>>(*v);
+    return answer(dialog);
 }

@@ -22,7 +22,7 @@ void DocumentRecovery::watch(frmTemplate* document)
     auto* timer = new QTimer(document);
     timer->setSingleShot(true);
     timer->setInterval(options_.pause);
-    watched_.insert(document, {store_->newName(), timer});
+    watched_.insert(document, {store_->newName(), timer, {}});
     connect(timer, &QTimer::timeout, this, [this, document] { writeNow(document); });
     connect(document, &QObject::destroyed, this, [this, document] { watched_.remove(document); });
     // Restarting a timer is all a keystroke costs; the text is copied once the typing pauses.
@@ -52,8 +52,14 @@ void DocumentRecovery::forget(frmTemplate* document)
 
 void DocumentRecovery::changed(frmTemplate* document)
 {
-    if (document->isModified() && watched_.contains(document))
-        watched_[document].timer->start();
+    if (!document->isModified() || !watched_.contains(document))
+        return;
+    Watched& w = watched_[document];
+    if (!w.timer->isActive())
+        w.waiting.start();
+    else if (w.waiting.elapsed() >= options_.pause.count() * options_.pausesAtMost)
+        return; // let it run out
+    w.timer->start();
 }
 
 void DocumentRecovery::writeNow(frmTemplate* document)

@@ -1,11 +1,12 @@
 #pragma once
 // Keeps a recovery file for each document with unsaved changes, written a few seconds after
-// the typing pauses; removes it when the document is saved or closed. At start it offers the
+// the typing pauses (or after ten such spells of typing that never pauses); removes it when the document is saved or closed. At start it offers the
 // documents a crash or a kill left behind.
 
 #include "app/DocumentWorkspace.h"
 #include "document/RecoveryStore.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <chrono>
@@ -17,6 +18,8 @@ class frmTemplate;
 struct RecoveryOptions {
     QString folder; // empty: no recovery files
     std::chrono::milliseconds pause{3000};
+    // Typing that never pauses still gets a copy this often.
+    int pausesAtMost = 10;
 };
 
 class DocumentRecovery : public QObject {
@@ -39,6 +42,7 @@ private:
     struct Watched {
         QString name;
         QTimer* timer;
+        QElapsedTimer waiting; // since the oldest change not yet copied
     };
     void changed(frmTemplate* document);
     void writeNow(frmTemplate* document);

@@ -87,9 +87,9 @@ void DocumentRecovery::offerLeftovers()
     QStringList names;
     for (const RecoveryStore::Entry& e : entries)
         names << (e.record.path.isEmpty() ? QStringLiteral("(untitled)") : e.record.path);
+    const QString text = QStringLiteral("Recover unsaved documents?\r\r") + names.join(QLatin1Char('\r'));
     const PromptAnswer answer = workspace_.prompter().message(
-        workspace_.dialogParent(), {kProgramTitle, QStringLiteral("Recover unsaved documents?\r\r") + names.join(QLatin1Char('\r')),
-                                    PromptIcon::Question, PromptButtons::YesNo});
+        workspace_.dialogParent(), {kProgramTitle, text, PromptIcon::Question, PromptButtons::YesNo});
     for (RecoveryStore::Entry& e : entries) {
         if (answer != PromptAnswer::Yes) {
             store_->remove(e.name);

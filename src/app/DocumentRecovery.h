@@ -1,7 +1,7 @@
 #pragma once
 // Keeps a recovery file for each document with unsaved changes, written a few seconds after
-// the typing pauses (or after ten such spells of typing that never pauses); removes it when the document is saved or closed. At start it offers the
-// documents a crash or a kill left behind.
+// the typing pauses (and every ten pauses' time while it never pauses); removes it when the
+// document is saved or closed. At start it offers the documents a crash or a kill left behind.
 
 #include "app/DocumentWorkspace.h"
 #include "document/RecoveryStore.h"

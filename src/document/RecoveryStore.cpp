@@ -79,9 +79,9 @@ QString RecoveryStore::defaultFolder()
     if (!config.isEmpty())
         return QString::fromLocal8Bit(config) + QStringLiteral("/recovery");
     const QByteArray state = qgetenv("XDG_STATE_HOME");
-    // The specification wants an absolute path; a relative one is ignored.
-    const QString base = !state.isEmpty() && state.startsWith('/') ? QString::fromLocal8Bit(state)
-                                                                   : QDir::homePath() + QStringLiteral("/.local/state");
+    // Only an absolute path counts; a relative one is ignored, as the desktop's rules say.
+    const QString base = state.startsWith('/') ? QString::fromLocal8Bit(state)
+                                               : QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/scrivant/recovery");
 }
 

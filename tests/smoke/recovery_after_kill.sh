@@ -9,7 +9,8 @@ if [ -z "${RECOVERY_SMOKE_DISPLAY:-}" ]; then
   trap 'rm -rf "$work"' EXIT
   export RECOVERY_SMOKE_DISPLAY=1 QT_QPA_PLATFORM=xcb SCRIVANT_CONFIG_DIR=$work/config WORK=$work
   mkdir -p "$SCRIVANT_CONFIG_DIR"
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program"
+  # A display number of its own, away from the one other runs on this machine try first.
+  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" "$0" "$program"
   exit
 fi
 

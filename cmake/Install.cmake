@@ -7,6 +7,7 @@ set(SCRIVANT_APP_ID org.example.scrivant)
 set(SCRIVANT_ICON_SVG ${PROJECT_SOURCE_DIR}/resources/icons/${SCRIVANT_APP_ID}.svg)
 
 install(TARGETS scrivant-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS scrivant-webengine LIBRARY DESTINATION ${SCRIVANT_MODULE_DIR})
 install(FILES resources/${SCRIVANT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${SCRIVANT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivant/help)
@@ -42,5 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://scrivant.example.org/)
 # The packages of the libraries the program links come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data the program reads and no library brings: the spell check's dictionary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "hunspell-en-us")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-gtk-platformtheme")
 include(CPack)

@@ -25,6 +25,7 @@ void DocumentRecovery::watch(frmTemplate* document)
     watched_.insert(document, {store_->newName(), timer, {}});
     connect(timer, &QTimer::timeout, this, [this, document] { writeNow(document); });
     connect(document, &QObject::destroyed, this, [this, document] { watched_.remove(document); });
+    connect(document, &frmTemplate::closed, this, [this, document] { forget(document); });
     // Restarting a timer is all a keystroke costs; the text is copied once the typing pauses.
     connect(document->txtInput, &QsciScintillaBase::SCN_UPDATEUI, this, [this, document](int updated) {
         if (updated & QsciScintillaBase::SC_UPDATE_CONTENT)

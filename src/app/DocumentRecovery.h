@@ -28,10 +28,8 @@ public:
     DocumentRecovery(DocumentWorkspace& workspace, RecoveryOptions options, QObject* parent = nullptr);
     ~DocumentRecovery() override;
 
-    // A new document window.
+    // A new document window, until it closes.
     void watch(frmTemplate* document);
-    // A document window closed: its changes were saved or given up.
-    void forget(frmTemplate* document);
     // Asks whether to reopen what earlier runs left behind; Yes opens each as a modified
     // document under its own file name, No deletes them.
     void offerLeftovers();
@@ -45,6 +43,7 @@ private:
         QElapsedTimer waiting; // since the oldest change not yet copied
     };
     void changed(frmTemplate* document);
+    void forget(frmTemplate* document);
     void writeNow(frmTemplate* document);
 
     DocumentWorkspace& workspace_;

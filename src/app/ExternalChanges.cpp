@@ -10,7 +10,7 @@
 #include <QMdiSubWindow>
 
 ExternalChanges::ExternalChanges(DocumentWorkspace& workspace, QMdiArea* area, QWidget* mainWindow)
-    : QObject(mainWindow), workspace_(workspace)
+    : workspace_(workspace)
 {
     mainWindow->installEventFilter(this);
     connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {

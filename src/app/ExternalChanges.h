@@ -16,6 +16,7 @@ class frmTemplate;
 class ExternalChanges : public QObject {
     Q_OBJECT
 public:
+    // Watches the main window's activation for as long as this lives.
     ExternalChanges(DocumentWorkspace& workspace, QMdiArea* area, QWidget* mainWindow);
 
     // Looks at the active document's file now.

@@ -47,14 +47,14 @@ frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QStr
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     // Before reading: a change made meanwhile is then noticed rather than missed.
     const DiskStamp stamp = diskStampOf(fullPath);
-    const ReadResult read = readDocumentFile(fullPath);
+    ReadResult read = readDocumentFile(fullPath);
     if (!read.ok) {
         if (error)
             *error = read.error;
         return nullptr;
     }
     frmTemplate* document = workspace_.newDocument();
-    document->loadContent(read.content);
+    document->loadContent(std::move(read.content));
     document->setCaption(fullPath);
     document->setDiskStamp(stamp);
     workspace_.documentLoaded(document);

@@ -29,6 +29,8 @@ struct UserButton {
     QString opening; // myCmd(n)
     QString closing; // myCmdTwo(n)
 };
+// The ten user buttons of the floating tool bar, 0 to 9.
+using UserButtons = std::array<UserButton, 10>;
 
 struct Preferences {
     QString textColor;                       // empty: no colour chosen
@@ -53,7 +55,7 @@ struct Preferences {
     QString browser;
     RecentFiles recent;
     QString recentNumber;                    // TheNum: kept and written back unchanged
-    std::array<UserButton, 10> userButtons;
+    UserButtons userButtons;
 
     // Values that cannot be applied (wrong type, out of range) keep the design value.
     void load(const SettingsStore& store);

@@ -2,7 +2,6 @@
 
 #include "app/HelpWindow.h"
 #include "app/EditCommands.h"
-#include "app/ExternalChanges.h"
 #include "app/StatusHelpButton.h"
 #include "app/ToolButtons.h"
 #include "app/WindowMenu.h"
@@ -18,6 +17,8 @@
 #include "preview/PreviewWiring.h"
 #include "search/SearchWiring.h"
 #include "upload/UploadCommands.h"
+#include "utilities/UtilitiesWiring.h"
+#include "utilities/SpellWiring.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,8 +74,7 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     menus_ = buildMenuBar(menuBar());
     buttons_ = new ToolButtons(Picture1, Picture3, StatusBar);
     wireCommands();
-    recovery_ = std::make_unique<DocumentRecovery>(static_cast<DocumentWorkspace&>(*this), services_.recovery);
-    new ExternalChanges(*this, mdiArea, this);
+    safety_ = std::make_unique<DocumentSafety>(static_cast<DocumentWorkspace&>(*this), mdiArea, this, services_.recovery);
     prefs_.load(services_.settings);
     applyPreferences();
     placeWindow();
@@ -226,7 +226,7 @@ void frmScrivant::wireCommands()
     route(QStringLiteral("mnuArrangeIcons"), [windowMenu] { windowMenu->arrangeIcons(); });
 
     for (const char* option : {"mnuCenterCursor", "mnuLowerCase", "mnuColoredTags", "mnuConvertC",
-                               "mnuWebTimer", "mnuToolBar"}) {
+                               "mnuWebTimer"}) {
         const QString name = QLatin1String(option);
         // The check mark has flipped by the time the command runs.
         route(name, [this, name] { toggleOption(name, isChecked(name)); });
@@ -252,9 +252,12 @@ void frmScrivant::wireCommands()
     wireSearchCommands(*this, *this, search_);
     wireTransformCommands(*this, *this, [this] { ColorAllTags(); });
     wireUploadCommands(*this, *this, services_.settings);
+    wireSpellCheck(*this, *this, services_.settings);
     preview_ = wirePreviewCommands(*this, *this, {prefs_, services_.settings, cmdReload,
         [this] { return files_.save(activeDocument()) == SaveResult::Saved; },
         [this] { return isChecked(QStringLiteral("mnuLocalPreview")); }});
+    utilities_ = wireUtilityCommands(*this, *this, {services_.settings, services_.clock, prefs_.userButtons,
+                                                    [this](const QString& option) { return isChecked(option); }});
 
     // Commands whose work is not built yet stay visible but cannot be chosen.
     for (QAction* a : std::as_const(menus_.actions)) {
@@ -321,7 +324,8 @@ frmTemplate* frmScrivant::newDocument()
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     preview_->documentOpened();
-    recovery_->watch(document);
+    safety_->recovery.watch(document);
+    utilities_->timer.documentOpened();
     ++openDocuments_;
     editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);
     editor->setSelColor(prefs_.textColor);
@@ -349,6 +353,9 @@ void frmScrivant::ColorAllTags()
         return;
     DocumentEditor* editor = document->txtInput;
     editor->setEnabled(false);
+    // Painting the editor between slices would lay out a long line anew each time: it is
+    // painted once, coloured, when the pass is over.
+    editor->setUpdatesEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     StatusBar->showMessage(QStringLiteral("Adding Color To HTML Tags"));
     StatusBar->repaint();
@@ -359,6 +366,7 @@ void frmScrivant::ColorAllTags()
     StatusBar->clearMessage();
     StatusBar->repaint();
     QApplication::restoreOverrideCursor();
+    editor->setUpdatesEnabled(true);
     editor->setEnabled(true);
     editor->setFocus();
     editor->setSelStart(1);
@@ -366,6 +374,7 @@ void frmScrivant::ColorAllTags()
 
 bool frmScrivant::documentClosing(frmTemplate* document)
 {
+    utilities_->timer.documentClosing();
     if (!document->isModified())
         return true;
     const PromptAnswer answer = services_.prompter.message(
@@ -381,7 +390,6 @@ bool frmScrivant::documentClosing(frmTemplate* document)
 void frmScrivant::documentClosed(frmTemplate* document)
 {
     --openDocuments_;
-    recovery_->forget(document);
     if (QMdiSubWindow* w = subWindowOf(document)) {
         const Qt::WindowStates state = w->windowState();
         prefs_.templateWindowState = state & Qt::WindowMaximized   ? QStringLiteral("2")

@@ -5,7 +5,7 @@
 #include "app/AppearanceCommands.h"
 #include "app/CommandRouter.h"
 #include "app/DialogRegistry.h"
-#include "app/DocumentRecovery.h"
+#include "app/DocumentSafety.h"
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
@@ -26,6 +26,7 @@ class QMdiArea;
 class QPushButton;
 class PreviewCommands;
 class ToolButtons;
+struct Utilities;
 class DocumentEditor;
 class QStatusBar;
 class SettingsStore;
@@ -67,7 +68,7 @@ public:
     QMenu* menu(const QString& name) const { return menus_.menus.value(name); }
     bool isChecked(const QString& option) const;
     Preferences& preferences() { return prefs_; }
-    DocumentRecovery& recovery() { return *recovery_; }
+    DocumentRecovery& recovery() { return safety_->recovery; }
 
 
     QMdiArea* mdiArea;
@@ -134,7 +135,8 @@ private:
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
     std::unique_ptr<PreviewCommands> preview_;
-    std::unique_ptr<DocumentRecovery> recovery_;
+    std::unique_ptr<DocumentSafety> safety_;
+    std::unique_ptr<Utilities> utilities_;
     int openDocuments_ = 0;
     bool shuttingDown_ = false;
 };

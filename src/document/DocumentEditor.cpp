@@ -164,8 +164,12 @@ void DocumentEditor::setTextBytes(const QByteArray& utf8)
     SendScintilla(SCI_CLEARALL);
     // Put in at the start without moving the caret: adding it at the caret would scroll to its
     // end, which lays out the whole of a long line before anything is shown.
+    // Not collected for undo, which would keep a second copy of the whole text until the
+    // history is emptied below.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_SETTARGETRANGE, 0UL, 0L);
     SendScintilla(SCI_REPLACETARGET, utf8.size(), utf8.constData());
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     applyStyle(0, utf8.size(), style);
     uniformStyle_ = style;
     SendScintilla(SCI_EMPTYUNDOBUFFER);
@@ -200,8 +204,21 @@ void DocumentEditor::setSelection(int start, int length)
     length = std::clamp(length, 0, count - start);
     const long anchor = toBytePosition(start);
     const long caret = length == 0 ? anchor : toBytePosition(start + length);
-    SendScintilla(SCI_SETSEL, anchor, caret);
+    placeSelection(anchor, caret);
     insertion_.reset();
+}
+
+void DocumentEditor::placeSelection(long anchor, long caret)
+{
+    if (undoDepth_ == 0) {
+        SendScintilla(SCI_SETSEL, anchor, caret);
+        return;
+    }
+    // Scrolling to the caret lays out its line: a long line would be laid out again at each
+    // move within the step, so it is shown once, when the step ends.
+    SendScintilla(SCI_CLEARSELECTIONS);
+    SendScintilla(SCI_SETSELECTION, caret, anchor);
+    caretToShow_ = true;
 }
 
 void DocumentEditor::setSelStart(int position)
@@ -259,8 +276,9 @@ void DocumentEditor::replaceSelectionBytes(const QByteArray& bytes)
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
     const long end = start + bytes.size();
     styleInsertion(start, end);
-    SendScintilla(SCI_SETSEL, end, end);
-    SendScintilla(SCI_SCROLLCARET);
+    placeSelection(end, end);
+    if (undoDepth_ == 0)
+        SendScintilla(SCI_SCROLLCARET);
 }
 
 long DocumentEditor::replaceByteRanges(const std::vector<ByteRange>& ranges, const QByteArray& replacement)
@@ -551,12 +569,17 @@ void DocumentEditor::setLineBreak(const QByteArray& lineBreak)
 
 void DocumentEditor::beginUndoStep()
 {
+    ++undoDepth_;
     SendScintilla(SCI_BEGINUNDOACTION);
 }
 
 void DocumentEditor::endUndoStep()
 {
     SendScintilla(SCI_ENDUNDOACTION);
+    if (undoDepth_ > 0 && --undoDepth_ == 0 && caretToShow_) {
+        caretToShow_ = false;
+        SendScintilla(SCI_SCROLLCARET);
+    }
 }
 
 bool DocumentEditor::canUndo() const

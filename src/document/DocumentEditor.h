@@ -88,6 +88,8 @@ public:
     // Gives up the editor's own bindings of these keys, so that they reach the menus.
     void releaseKeys(const QList<QKeySequence>& keys);
 
+    // Changes between these undo as one. The caret is brought into view once, when the
+    // outermost step ends.
     void beginUndoStep();
     void endUndoStep();
     bool canUndo() const;
@@ -137,6 +139,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void placeSelection(long anchor, long caret);
     void onModified(int position, int type, const char* text, int length, int, int, int, int, int, int);
     int insertionStyleAt(long bytePosition) const;
     void changeSelectionFormat(const std::function<void(CharFormat&)>& change);
@@ -168,6 +171,8 @@ private:
         long position;
     };
     std::optional<InsertionFormat> insertion_;
+    int undoDepth_ = 0;
+    bool caretToShow_ = false; // the caret moved within an undo step
     QFont baseFont_;
     std::optional<QColor> background_;
     QByteArray lineBreak_ = "\n";

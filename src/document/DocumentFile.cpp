@@ -55,9 +55,10 @@ ReadResult readDocumentFile(const QString& path, qint64 maxSize)
         return fail(file.errorString());
     // Read with a bound: a file may grow after it was measured, and some (under /proc)
     // report a size of 0 whatever they hold.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(info.size()));
     constexpr qint64 kChunk = 1024 * 1024;
+    // Room for the last, empty read too: growing past the reservation would copy the text.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min(info.size(), maxSize) + kChunk));
     for (;;) {
         const qsizetype have = bytes.size();
         const qint64 want = std::min<qint64>(kChunk, maxSize + 1 - have);

@@ -45,10 +45,11 @@ void frmTemplate::setLineBreak(const QByteArray& lineBreak)
     txtInput->setLineBreak(lineBreak);
 }
 
-void frmTemplate::loadContent(const DocumentContent& content)
+void frmTemplate::loadContent(DocumentContent content)
 {
     txtInput->setSelColor(host_.textColor());
     txtInput->setTextBytes(content.utf8);
+    content.utf8 = QByteArray(); // the editor holds the text now: a large file is not kept twice
     setEncoding(content.encoding);
     setLineBreak(content.lineBreak);
 }
@@ -104,4 +105,5 @@ void frmTemplate::closeEvent(QCloseEvent* event)
     closed_ = true;
     event->accept();
     host_.documentClosed(this);
+    Q_EMIT closed();
 }

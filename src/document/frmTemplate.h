@@ -42,6 +42,8 @@ public:
     void setDiskStamp(const DiskStamp& stamp) { diskStamp_ = stamp; }
 
     bool inTag() const { return inTag_; }
+    // Its window has been closed (it may not be deleted yet).
+    bool isClosed() const { return closed_; }
 
     // How the document's file is written back.
     TextEncoding encoding() const { return encoding_; }
@@ -50,11 +52,13 @@ public:
     void setLineBreak(const QByteArray& lineBreak);
 
     // Sets the whole text, in the text colour, as Open and the templates do.
-    void loadContent(const DocumentContent& content);
+    void loadContent(DocumentContent content);
 
 Q_SIGNALS:
     void captionChanged(const QString& caption);
     void modifiedChanged(bool modified);
+    // The window closed: its text was saved or given up.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,15 +1,42 @@
 #include "platform/HtmlView.h"
 
+#include "platform/WebPane.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLibraryInfo>
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include <unistd.h>
+
+namespace {
+
+// The engine's module lies beside the program in the build, and in the program's own library
+// folder once installed.
+CreateWebPane webPaneFactory()
+{
+    static const CreateWebPane factory = [] {
+        const QString app = QCoreApplication::applicationDirPath();
+        const QString name = QStringLiteral("scrivant-webengine");
+        for (const QString& folder : {app, app + QStringLiteral("/.."), app + QStringLiteral("/" SCRIVANT_MODULE_DIR)}) {
+            QLibrary module(QDir(folder).filePath(name));
+            if (!module.load())
+                continue;
+            if (auto create = reinterpret_cast<CreateWebPane>(module.resolve(kCreateWebPaneSymbol)))
+                return create; // stays loaded: QLibrary keeps it while the process lives
+            module.unload();
+        }
+        return CreateWebPane(nullptr);
+    }();
+    return factory;
+}
+
+} // namespace
 
 HtmlView::HtmlView(QWidget* parent, Engine engine) : QWidget(parent), stack_(new QStackedLayout(this))
 {
@@ -18,26 +45,20 @@ HtmlView::HtmlView(QWidget* parent, Engine engine) : QWidget(parent), stack_(new
         useFallback();
         return;
     }
-    web_ = new QWebEngineView(this);
-    web_->setContextMenuPolicy(Qt::NoContextMenu);
-    stack_->addWidget(web_);
-    connect(web_, &QWebEngineView::loadFinished, this, [this](bool ok) {
-        if (restoreScroll_) {
-            const QPointF at = *restoreScroll_;
-            restoreScroll_.reset();
-            web_->page()->runJavaScript(QStringLiteral("window.scrollTo(%1, %2)").arg(at.x()).arg(at.y()));
-        }
-        emit loadFinished(ok);
-    });
+    web_.reset(webPaneFactory()(this));
+    stack_->addWidget(web_->widget());
+    web_->loadFinished = [this](bool ok) { emit loadFinished(ok); };
     // A renderer that cannot start or dies leaves a blank view: show the page the simple way.
-    connect(web_->page(), &QWebEnginePage::renderProcessTerminated, this,
-            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
-                if (status == QWebEnginePage::NormalTerminationStatus)
-                    return;
-                useFallback();
-                showAgain();
-            });
+    // Queued: the pane is still inside its own report, and the fallback deletes it.
+    web_->rendererFailed = [this] {
+        QMetaObject::invokeMethod(this, [this] {
+            useFallback();
+            showAgain();
+        }, Qt::QueuedConnection);
+    };
 }
+
+HtmlView::~HtmlView() = default;
 
 bool HtmlView::browserEngineAvailable()
 {
@@ -52,11 +73,11 @@ bool HtmlView::browserEngineAvailable()
             return false;
         // Without its helper process the engine aborts the whole program on first use.
         const QByteArray helper = qgetenv("QTWEBENGINEPROCESS_PATH");
-        if (!helper.isEmpty())
-            return QFileInfo(QString::fromLocal8Bit(helper)).isExecutable();
-        return QFileInfo(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
-                         + QStringLiteral("/QtWebEngineProcess"))
-            .isExecutable();
+        const QString helperPath = !helper.isEmpty() ? QString::fromLocal8Bit(helper)
+                                                     : QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
+                                                           + QStringLiteral("/QtWebEngineProcess");
+        // Last, as it loads the engine's libraries.
+        return QFileInfo(helperPath).isExecutable() && webPaneFactory();
     }();
     return available;
 }
@@ -66,10 +87,8 @@ void HtmlView::useFallback()
     if (text_)
         return;
     if (web_) {
-        stack_->removeWidget(web_);
-        web_->hide();
-        web_->deleteLater(); // may be inside one of its own signals
-        web_ = nullptr;
+        stack_->removeWidget(web_->widget());
+        web_.reset();
     }
     text_ = new QTextBrowser(this);
     text_->setOpenLinks(false);
@@ -90,7 +109,6 @@ void HtmlView::showAgain()
 void HtmlView::load(const QUrl& url)
 {
     url_ = url;
-    restoreScroll_.reset();
     showingHtml_ = false;
     if (web_) {
         web_->load(url);
@@ -112,8 +130,7 @@ void HtmlView::refresh(const QUrl& url)
     // The engine writes addresses in its own encoding: compare them in one form.
     if (web_ && !showingHtml_ && web_->url().toString(QUrl::FullyEncoded) == url.toString(QUrl::FullyEncoded)) {
         url_ = url;
-        restoreScroll_ = web_->page()->scrollPosition();
-        web_->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+        web_->reloadKeepingPlace();
         return;
     }
     if (text_ && !showingHtml_ && text_->source() == url) {

@@ -4,14 +4,13 @@
 // renderer dies) a simple rich-text view takes over, which still shows plain pages and local
 // pictures.
 
-#include <QPointF>
 #include <QUrl>
-#include <optional>
 #include <QWidget>
+#include <memory>
 
 class QStackedLayout;
 class QTextBrowser;
-class QWebEngineView;
+class WebPane;
 
 class HtmlView : public QWidget {
     Q_OBJECT
@@ -19,6 +18,7 @@ public:
     enum class Engine { Automatic, Simple };
     // Automatic takes the browser engine where it can run; Simple always the rich-text view.
     explicit HtmlView(QWidget* parent = nullptr, Engine engine = Engine::Automatic);
+    ~HtmlView() override;
 
     // Requests the document at url (a file:/// address for local pages).
     void load(const QUrl& url);
@@ -33,8 +33,9 @@ public:
 
     // Whether the browser engine shows the pages, rather than the rich-text fallback.
     bool usesBrowserEngine() const { return web_ != nullptr; }
-    // Whether a browser engine can be used in this process at all. Setting the environment
-    // variable SCRIVANT_SIMPLE_HTML to 1 turns it off.
+    // Whether a browser engine can be used in this process at all: its module and helper
+    // process are installed and it can start here. Setting the environment variable
+    // SCRIVANT_SIMPLE_HTML to 1 turns it off.
     static bool browserEngineAvailable();
 
     QSize sizeHint() const override;
@@ -48,11 +49,10 @@ private:
     void showAgain();
 
     QStackedLayout* stack_;
-    QWebEngineView* web_ = nullptr;
+    std::unique_ptr<WebPane> web_;
     QTextBrowser* text_ = nullptr;
     QUrl url_;
     QString html_;
     QUrl baseUrl_;
     bool showingHtml_ = false;
-    std::optional<QPointF> restoreScroll_; // where a refreshed page goes back to once loaded
 };

@@ -16,6 +16,8 @@ public:
     virtual void flush() {}
     // From now on the application's values are readable by the user alone (they hold a secret).
     virtual void restrictToOwner(const QString& app) { (void)app; }
+    // The folder that holds the settings, for files kept beside them; empty when there is none.
+    virtual QString folder() const { return {}; }
 };
 
 // One INI file per application name in a folder. Values are escaped so that any text,
@@ -34,6 +36,7 @@ public:
                const QString& value) override;
     void flush() override;
     void restrictToOwner(const QString& app) override;
+    QString folder() const override { return folder_; }
 
     QString fileFor(const QString& app) const;
 

@@ -413,3 +413,35 @@ TEST(DocumentEditorColor, movingTheCaretDropsTheColourChosenForTheInsertionPoint
     // Neither insertion is red: the caret left the place the colour was chosen for.
     EXPECT_EQ(colours(editor), "KKKKKKK");
 }
+
+namespace {
+bool caretLineOnScreen(DocumentEditor& editor)
+{
+    const long line = editor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                           editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
+    const long first = editor.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    return line >= first && line < first + editor.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+}
+} // namespace
+
+// Within a step the view waits for the last caret move, so it must follow it when the step ends.
+TEST(DocumentEditorUndo, theCaretIsBroughtIntoViewWhenTheOutermostStepEnds)
+{
+    DocumentEditor editor;
+    editor.resize(300, 200);
+    editor.show();
+    editor.setTextBytes(QByteArray("line\n").repeated(500));
+    editor.beginUndoStep();
+    editor.beginUndoStep();
+    editor.setSelection(2400, 2);
+    editor.replaceSelection(QStringLiteral("<B>"));
+    editor.endUndoStep();
+    EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
+    editor.setSelection(2000, 4);
+    editor.endUndoStep();
+    EXPECT_EQ(editor.selStart(), 2000);
+    EXPECT_EQ(editor.selLength(), 4);
+    EXPECT_TRUE(caretLineOnScreen(editor));
+    editor.undo();
+    EXPECT_EQ(editor.textBytes(), QByteArray("line\n").repeated(500));
+}

@@ -11,7 +11,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 files=(bin/scrivant-editor share/applications/$id.desktop share/metainfo/$id.metainfo.xml
        share/icons/hicolor/scalable/apps/$id.svg share/doc/scrivant/help/index.html
-       share/doc/scrivant/help/files.html)
+       share/doc/scrivant/help/files.html lib/scrivant/scrivant-webengine.so)
 sizes=(16 22 24 32 48 64 128 256 512)
 for s in "${sizes[@]}"; do files+=("share/icons/hicolor/${s}x${s}/apps/$id.png"); done
 
@@ -40,7 +40,7 @@ deb)
   listing=$(dpkg-deb -c "$deb")
   for f in "${files[@]}"; do grep -q " \./usr/$f\$" <<<"$listing" || fail "not in the package: /usr/$f"; done
   depends=$(dpkg-deb -f "$deb" Depends)
-  for p in libqscintilla2-qt6 libqt6widgets6 libqt6webenginewidgets6; do
+  for p in libqscintilla2-qt6 libqt6widgets6 libqt6webenginewidgets6 libhunspell hunspell-en-us; do
     grep -q "$p" <<<"$depends" || fail "the package does not depend on $p: $depends"
   done
   # Every dependency can be met from the archive this machine installs from.

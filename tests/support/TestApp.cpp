@@ -5,6 +5,35 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <algorithm>
+
+class FixedClock::Timer : public TickTimer {
+public:
+    Timer(std::vector<Timer*>& all, std::function<void()> onTick) : all(all), onTick(std::move(onTick))
+    {
+        all.push_back(this);
+    }
+    ~Timer() override { std::erase(all, this); }
+    void start() override { active = true; }
+    void stop() override { active = false; }
+
+    std::vector<Timer*>& all;
+    std::function<void()> onTick;
+    bool active = false;
+};
+
+std::unique_ptr<TickTimer> FixedClock::makeTimer(std::chrono::milliseconds, std::function<void()> onTick)
+{
+    return std::make_unique<Timer>(timers_, std::move(onTick));
+}
+
+void FixedClock::tick(int times)
+{
+    for (int i = 0; i < times; ++i)
+        for (Timer* t : std::vector<Timer*>(timers_)) // a tick may close a window and its timer
+            if (std::ranges::find(timers_, t) != timers_.end() && t->active)
+                t->onTick();
+}
 
 AppTest::AppTest() : store(std::make_unique<IniSettingsStore>(config.path())) {}
 

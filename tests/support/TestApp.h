@@ -10,11 +10,20 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
+// A clock whose date tests set and whose timers tick only when tick() is called.
 class FixedClock : public Clock {
 public:
     QDateTime now() const override { return time; }
+    std::unique_ptr<TickTimer> makeTimer(std::chrono::milliseconds, std::function<void()> onTick) override;
+    // One tick of every running timer.
+    void tick(int times = 1);
     QDateTime time = QDateTime(QDate(2026, 12, 9), QTime(10, 30));
+
+private:
+    class Timer;
+    std::vector<Timer*> timers_;
 };
 
 class AppTest : public ::testing::Test {

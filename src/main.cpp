@@ -31,13 +31,14 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     IniSettingsStore settings(configFolder);
     SystemClock clock;
-    frmScrivant window({prompter, settings, clock});
+    frmScrivant window({prompter, settings, clock, {RecoveryStore::defaultFolder()}});
     QObject::connect(&instance, &SingleInstance::filesReceived, &window, [&window](const QStringList& received) {
         window.openFiles(received);
         window.raise();
         window.activateWindow();
     });
     window.show();
+    window.recovery().offerLeftovers();
     if (!files.isEmpty())
         window.openFiles(files);
     return app.exec();

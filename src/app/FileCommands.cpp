@@ -45,6 +45,8 @@ void FileCommands::openListed(const QString& path)
 frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QString* error)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
+    // Before reading: a change made meanwhile is then noticed rather than missed.
+    const DiskStamp stamp = diskStampOf(fullPath);
     QString problem = checkDocumentFile(fullPath);
     frmTemplate* document = problem.isEmpty() ? workspace_.newDocument() : nullptr;
     if (document && !(problem = document->loadFile(fullPath)).isEmpty()) {
@@ -60,6 +62,7 @@ frmTemplate* FileCommands::openNamed(const QString& path, bool addToRecent, QStr
         return nullptr;
     }
     document->setCaption(fullPath);
+    document->setDiskStamp(stamp);
     workspace_.documentLoaded(document);
     document->setModified(false);
     if (addToRecent)
@@ -83,6 +86,7 @@ bool FileCommands::writeDocument(frmTemplate* document, const QString& path)
         return false;
     }
     document->setEncoding(written);
+    document->setDiskStamp(diskStampOf(path));
     return true;
 }
 
@@ -92,6 +96,18 @@ SaveResult FileCommands::save(frmTemplate* document)
         return SaveResult::Cancelled;
     if (document->caption().isEmpty())
         return saveAs(document);
+    // Another program's newer file is overwritten only when the user says so; the document
+    // keeps its changes otherwise, and a window being closed stays open.
+    if (diskChange(document->diskStamp(), diskStampOf(document->caption())) == DiskChange::Changed
+        && workspace_.prompter().message(
+               workspace_.dialogParent(),
+               {kProgramTitle,
+                QStringLiteral("The file \"%1\" was changed by another program since it was opened or saved here.\r"
+                               "Do you want to overwrite it?")
+                    .arg(document->caption()),
+                PromptIcon::Exclamation, PromptButtons::YesNo})
+               != PromptAnswer::Yes)
+        return SaveResult::Failed;
     if (!writeDocument(document, document->caption()))
         return SaveResult::Failed;
     document->setModified(false);

@@ -74,6 +74,7 @@ frmScrivant::frmScrivant(AppServices services, QWidget* parent)
     menus_ = buildMenuBar(menuBar());
     buttons_ = new ToolButtons(Picture1, Picture3, StatusBar);
     wireCommands();
+    safety_ = std::make_unique<DocumentSafety>(static_cast<DocumentWorkspace&>(*this), mdiArea, this, services_.recovery);
     prefs_.load(services_.settings);
     applyPreferences();
     placeWindow();
@@ -324,6 +325,7 @@ frmTemplate* frmScrivant::newDocument()
     if (const auto background = colorFromText(prefs_.background))
         editor->setBackColor(*background);
     preview_->documentOpened();
+    safety_->recovery.watch(document);
     utilities_->timer.documentOpened();
     ++openDocuments_;
     editor->setBaseFont(prefs_.fontName, prefs_.fontSize.toInt(), prefs_.fontBold);

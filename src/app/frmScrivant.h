@@ -5,6 +5,7 @@
 #include "app/AppearanceCommands.h"
 #include "app/CommandRouter.h"
 #include "app/DialogRegistry.h"
+#include "app/DocumentSafety.h"
 #include "app/FileCommands.h"
 #include "app/MenuTree.h"
 #include "app/Preferences.h"
@@ -35,6 +36,7 @@ struct AppServices {
     Prompter& prompter;
     SettingsStore& settings;
     Clock& clock;
+    RecoveryOptions recovery = {};
 };
 
 class frmScrivant : public QMainWindow,
@@ -66,6 +68,7 @@ public:
     QMenu* menu(const QString& name) const { return menus_.menus.value(name); }
     bool isChecked(const QString& option) const;
     Preferences& preferences() { return prefs_; }
+    DocumentRecovery& recovery() { return safety_->recovery; }
 
 
     QMdiArea* mdiArea;
@@ -132,6 +135,7 @@ private:
     QPointer<QWidget> help_;
     SearchState search_; // the last search, whichever document it ran in
     std::unique_ptr<PreviewCommands> preview_;
+    std::unique_ptr<DocumentSafety> safety_;
     std::unique_ptr<Utilities> utilities_;
     int openDocuments_ = 0;
     bool shuttingDown_ = false;

@@ -33,6 +33,7 @@ void frmTemplate::setModified(bool modified)
     modified_ = modified;
     if (!modified)
         txtInput->markSaved();
+    Q_EMIT modifiedChanged(modified);
 }
 
 QByteArray frmTemplate::lineBreak() const
@@ -125,4 +126,5 @@ void frmTemplate::closeEvent(QCloseEvent* event)
     closed_ = true;
     event->accept();
     host_.documentClosed(this);
+    Q_EMIT closed();
 }

@@ -2,6 +2,7 @@
 // A document window: one editor holding an HTML document as plain text, the file it came
 // from, and whether it changed since it was loaded or saved.
 
+#include "document/DiskStamp.h"
 #include "document/DocumentFile.h"
 
 #include <QWidget>
@@ -36,6 +37,10 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified);
 
+    // The document's file as it was when last loaded or saved.
+    DiskStamp diskStamp() const { return diskStamp_; }
+    void setDiskStamp(const DiskStamp& stamp) { diskStamp_ = stamp; }
+
     bool inTag() const { return inTag_; }
     // Its window has been closed (it may not be deleted yet).
     bool isClosed() const { return closed_; }
@@ -54,6 +59,9 @@ public:
 
 Q_SIGNALS:
     void captionChanged(const QString& caption);
+    void modifiedChanged(bool modified);
+    // The window closed: its text was saved or given up.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,4 +76,5 @@ private:
     bool inTag_ = false;
     bool closed_ = false;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    DiskStamp diskStamp_;
 };

@@ -439,6 +439,7 @@ TEST_F(ColorsAndTemplatesTest, ColoursAndFontsNeverReachTheSavedFile)
 
     // The file on disk is changed behind the editor's back, so the save must write it anew.
     writeFile(QStringLiteral("colours.htm"), "stale");
+    prompter.answerMessage(PromptAnswer::Yes); // overwrite the other program's change
     trigger(QStringLiteral("mnuSave"));
     EXPECT_EQ(readFile(file), bytes);
 }

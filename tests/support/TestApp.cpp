@@ -50,7 +50,7 @@ AppTest::~AppTest()
 
 frmScrivant& AppTest::start()
 {
-    window = std::make_unique<frmScrivant>(AppServices{prompter, *store, clock});
+    window = std::make_unique<frmScrivant>(AppServices{prompter, *store, clock, recovery});
     window->show();
     QApplication::processEvents();
     return *window;

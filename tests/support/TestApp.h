@@ -59,5 +59,6 @@ protected:
     std::unique_ptr<IniSettingsStore> store;
     ScriptedPrompter prompter;
     FixedClock clock;
+    RecoveryOptions recovery; // no recovery files unless a test asks for them
     std::unique_ptr<frmScrivant> window;
 };

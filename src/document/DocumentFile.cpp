@@ -28,6 +28,23 @@ bool isValidUtf8(const QByteArray& bytes)
     return QByteArrayView(bytes).isValidUtf8();
 }
 
+DocumentContent documentContent(QByteArray bytes)
+{
+    DocumentContent content;
+    const QByteArray lineBreak = firstLineBreak(bytes);
+    if (!lineBreak.isEmpty())
+        content.lineBreak = lineBreak;
+    content.hasNul = bytes.contains('\0');
+    if (isValidUtf8(bytes)) {
+        content.encoding = TextEncoding::Utf8;
+        content.utf8 = std::move(bytes);
+    } else {
+        content.encoding = TextEncoding::Latin1;
+        content.utf8 = QString::fromLatin1(bytes).toUtf8();
+    }
+    return content;
+}
+
 ReadResult readDocumentFile(const QString& path, qint64 maxSize)
 {
     ReadResult result;
@@ -72,18 +89,7 @@ ReadResult readDocumentFile(const QString& path, qint64 maxSize)
             return tooLarge(bytes.size());
     }
 
-    DocumentContent& content = result.content;
-    const QByteArray lineBreak = firstLineBreak(bytes);
-    if (!lineBreak.isEmpty())
-        content.lineBreak = lineBreak;
-    content.hasNul = bytes.contains('\0');
-    if (isValidUtf8(bytes)) {
-        content.encoding = TextEncoding::Utf8;
-        content.utf8 = std::move(bytes);
-    } else {
-        content.encoding = TextEncoding::Latin1;
-        content.utf8 = QString::fromLatin1(bytes).toUtf8();
-    }
+    result.content = documentContent(std::move(bytes));
     result.ok = true;
     return result;
 }

@@ -29,6 +29,8 @@ inline const QString kDocumentFileFilter = QStringLiteral("All Files (*.*)|*.*|"
                                                           "Text Files (*.txt)|*.txt|");
 
 ReadResult readDocumentFile(const QString& path, qint64 maxSize = kMaxDocumentSize);
+// What a file of these bytes holds: its text for the editor, encoding and line break.
+DocumentContent documentContent(QByteArray bytes);
 
 // "\r\n", "\n" or "\r": the first line ending in the bytes; empty when there is none.
 QByteArray firstLineBreak(const QByteArray& bytes);

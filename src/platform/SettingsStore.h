@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <map>
+#include <optional>
 
 class SettingsStore {
 public:
@@ -17,6 +18,9 @@ public:
     // From now on the application's values are readable by the user alone (they hold a secret).
     virtual void restrictToOwner(const QString& app) { (void)app; }
 };
+
+// The values of one settings file: section -> key -> value.
+using SettingsSections = std::map<QString, std::map<QString, QString>>;
 
 // One INI file per application name in a folder. Values are escaped so that any text,
 // line breaks and control characters included, comes back exactly as written.
@@ -41,9 +45,8 @@ public:
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 private:
-    using Sections = std::map<QString, std::map<QString, QString>>;
     struct AppData {
-        Sections sections;
+        SettingsSections sections;
         bool dirty = false;
         bool ownerOnly = false;
     };
@@ -56,3 +59,8 @@ private:
 // The INI text form, exposed for tests of odd files.
 QString escapeIniValue(const QString& value);
 QString unescapeIniValue(const QString& text);
+// The values a settings file holds; none when it is not one of ours (not UTF-8 text, or
+// holding a NUL), whose values then stay at their defaults.
+std::optional<SettingsSections> parseSettingsFile(const QByteArray& bytes);
+// The file text that holds sections, read back the same by parseSettingsFile.
+QString settingsFileText(const SettingsSections& sections);

@@ -68,10 +68,20 @@ inline QString utf16(std::string_view bytes)
     return out;
 }
 
+// Printable ASCII as it is, every other code unit as \uXXXX.
+inline QString escaped(const QString& text)
+{
+    QString out;
+    for (QChar c : text)
+        out += c.unicode() >= 0x20 && c.unicode() < 0x7F ? QString(c)
+                                                          : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return out;
+}
+
 [[noreturn]] inline void differs(const char* what, const QString& got = {}, const QString& expected = {})
 {
-    std::fprintf(stderr, "DIFFERENCE: %s\n  got:      %s\n  expected: %s\n", what, qPrintable(got),
-                 qPrintable(expected));
+    std::fprintf(stderr, "DIFFERENCE: %s\n  got:      %s\n  expected: %s\n", what, qPrintable(escaped(got)),
+                 qPrintable(escaped(expected)));
     std::abort();
 }
 

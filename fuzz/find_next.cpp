@@ -138,9 +138,16 @@ QString referenceReplaceAll(const QString& document, const QString& find, const 
         unit += QChar::requiresSurrogates(text.c[j]) ? 2 : 1;
         ++j;
     }
+    // Not through fromUcs4, which takes a U+FEFF for a byte order mark and drops it.
     QString out;
-    for (char32_t c : text.c)
-        out += QString::fromUcs4(&c, 1);
+    for (char32_t c : text.c) {
+        if (QChar::requiresSurrogates(c)) {
+            out += QChar(QChar::highSurrogate(c));
+            out += QChar(QChar::lowSurrogate(c));
+        } else {
+            out += QChar(char16_t(c));
+        }
+    }
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Commands that rewrite text already in a document: the replace loop and the two routines
-// built on it, Add Breaks, Add List Tags, Remove Tags and the line-ending conversions.
+// Commands that rewrite text already in a document: the two routines built on the replace
+// loop (TextScans.h), Add Breaks, Add List Tags, Remove Tags and the line-ending conversions.
 // Whole-document work is linear in the text's size and is one undo step.
 
 #include "document/DocumentEditor.h"

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 
 #include <cstdint>
 #include <cstdio>
@@ -54,9 +55,11 @@ private:
     std::vector<long long> numbers_;
 };
 
+// A leading U+FEFF stays a character, as in the editor.
 inline QString utf8(std::string_view bytes)
 {
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 // Code units taken two bytes at a time, so that any UTF-16 text, lone surrogates included, can come in.

@@ -66,5 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const bool appends = !bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r');
     fuzz::check(saved == bytes + (appends ? content.lineBreak : QByteArray()), "document: every byte survives a save");
     fuzz::check(written == content.encoding, "document: saved in the encoding read");
+
+    // Whatever the editor holds in a Latin-1 document: written in Latin-1 only when every
+    // character fits, and then character for character.
+    if (utf8) {
+        const QByteArray latin1 = bytesForSave(bytes, TextEncoding::Latin1, "\n", &written);
+        const QByteArray core = appends ? latin1.chopped(1) : latin1;
+        if (written == TextEncoding::Latin1)
+            fuzz::check(QString::fromLatin1(core).toUtf8() == bytes, "document: Latin-1 save keeps every character");
+        else
+            fuzz::check(core == bytes, "document: a text beyond Latin-1 is saved as it is");
+    }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "search/TextSearch.h"
 
 #include <QChar>
+#include <QStringDecoder>
 
 #include <optional>
 #include <string>
@@ -23,7 +24,9 @@ std::vector<std::optional<std::pair<char32_t, int>>> characters(std::string_view
         for (int length = 1; length <= 4 && i + size_t(length) <= text.size(); ++length) {
             const QByteArrayView piece(text.data() + i, length);
             if (piece.isValidUtf8()) {
-                const QList<uint> ucs4 = QString::fromUtf8(piece).toUcs4();
+                // Not fromUtf8, which drops a U+FEFF as a byte order mark.
+                QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+                const QList<uint> ucs4 = QString(decode(piece)).toUcs4();
                 if (ucs4.size() == 1)
                     out[i] = std::make_pair(char32_t(ucs4[0]), length);
                 break;

@@ -7,6 +7,7 @@
 # usage: scripts/fuzz.sh [-s SECONDS] [-j JOBS] [-b BUILD_DIR] [--no-build | --build-only] [TARGET...]
 # Targets default to every fuzz/*.cpp that defines one. A failing input is kept under
 # BUILD_DIR/runs/<target>/artifacts/: once the fault is fixed, add it to fuzz/regressions/<target>/.
+# BUILD_DIR/runs/<target>/history has a line per run (runs and seconds).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -63,6 +64,8 @@ run_one() {
   local runs elapsed=$((SECONDS - started))
   runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$work/log" | tail -1)
   runs=${runs:-0}
+  # Every run adds a line, so that the runs a target has had add up across sessions.
+  echo "$(date -u +%FT%TZ) exit=$rc runs=$runs seconds=$elapsed" >>"$work/history"
   if [ $rc -eq 0 ]; then
     echo "$t: ok, $runs runs in $elapsed s ($((runs / (elapsed > 0 ? elapsed : 1)))/s)" >"$work/summary"
   else

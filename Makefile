@@ -1,13 +1,15 @@
 # make run   - build and start the editor
 # make test  - build and run every test
 # make bench - build and run the benchmarks
+# make fuzz FUZZ_SECONDS=60 - build the fuzz targets in build-fuzz and run each for that long
 # make install PREFIX=/some/where - install the program (DESTDIR is honoured too)
 # make deb   - build the Debian package in $(BUILD)
 BUILD ?= build
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: setup configure build run test bench install deb clean
+.PHONY: setup configure build run test bench fuzz install deb clean
 
 setup:
 	@scripts/setup.sh
@@ -27,6 +29,9 @@ test: build
 bench: build
 	@$(BUILD)/bench/scrivant-bench
 
+fuzz: setup
+	@scripts/fuzz.sh -s $(FUZZ_SECONDS) -j $(JOBS)
+
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -34,4 +39,4 @@ deb: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the editor, its tests and its benchmarks need.
+# Installs the Debian packages the editor, its tests, its fuzz targets and its benchmarks need.
 # Idempotent: does nothing when every package is already installed.
 set -euo pipefail
 
@@ -13,6 +13,7 @@ packages=(
   qtkeychain-qt6-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
+  clang libclang-rt-dev llvm
   python3-pyftpdlib python3-openssl openssh-server openssh-client openssl
   xvfb xdotool xauth
   fonts-dejavu-core

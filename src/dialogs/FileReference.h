@@ -2,6 +2,8 @@
 // Turning a chosen file into a reference relative to the document being edited, and the
 // "Find File" and "Forward Slashes" behaviour that the element dialogs share.
 
+#include "dialogs/RelativeReference.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -13,9 +15,6 @@ class QCheckBox;
 class QLineEdit;
 class QToolButton;
 class QWidget;
-
-// Replaces every occurrence of search in text by replacement.
-void ReplaceChar(QString& text, QChar search, QChar replacement);
 
 // The reference from the folder of documentPath to filePath, in lower case with "\" separators
 // for Windows-form paths; POSIX paths keep their letter case. With a never-saved document

@@ -1,6 +1,7 @@
 #include "document/DocumentEditor.h"
 
 #include "document/ColorText.h"
+#include "document/DocumentFile.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -153,7 +154,7 @@ QByteArray DocumentEditor::textBytes() const
 
 QString DocumentEditor::wholeText() const
 {
-    return QString::fromUtf8(textBytes());
+    return textFromUtf8(textBytes());
 }
 
 void DocumentEditor::setTextBytes(const QByteArray& utf8)
@@ -255,7 +256,7 @@ QString DocumentEditor::selText() const
     if (end <= start)
         return {};
     const char* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, start, end - start));
-    return QString::fromUtf8(data, end - start);
+    return textFromUtf8(QByteArrayView(data, end - start));
 }
 
 void DocumentEditor::replaceAllText(const QString& text)

@@ -4,6 +4,8 @@
 // pool of styles keyed by their format; every insertion (typed, pasted or inserted) takes
 // the current insertion format.
 
+#include "document/ByteRange.h"
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QColor>
@@ -22,12 +24,6 @@ struct CharFormat {
     bool strikeOut = false;
 
     bool operator==(const CharFormat& other) const = default;
-};
-
-// A range of the text's bytes, end exclusive.
-struct ByteRange {
-    long start = 0;
-    long end = 0;
 };
 
 class DocumentEditor : public QsciScintilla {

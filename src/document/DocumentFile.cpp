@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <sys/stat.h>
@@ -26,6 +27,12 @@ QByteArray firstLineBreak(const QByteArray& bytes)
 bool isValidUtf8(const QByteArray& bytes)
 {
     return QByteArrayView(bytes).isValidUtf8();
+}
+
+QString textFromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(utf8);
 }
 
 namespace {
@@ -118,7 +125,7 @@ QByteArray bytesForSave(const QByteArray& utf8, TextEncoding encoding, const QBy
     QByteArray bytes;
     TextEncoding used = TextEncoding::Utf8;
     if (encoding == TextEncoding::Latin1) {
-        const QString text = QString::fromUtf8(utf8);
+        const QString text = textFromUtf8(utf8);
         const bool fits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 256; });
         if (fits) {
             bytes = text.toLatin1();

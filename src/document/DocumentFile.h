@@ -43,6 +43,9 @@ DocumentContent documentContent(QByteArray bytes);
 // "\r\n", "\n" or "\r": the first line ending in the bytes; empty when there is none.
 QByteArray firstLineBreak(const QByteArray& bytes);
 bool isValidUtf8(const QByteArray& bytes);
+// The characters of UTF-8 text, a leading U+FEFF included: QString::fromUtf8 takes it for a
+// byte order mark and drops it, which would lose it from the text and shift every position.
+QString textFromUtf8(QByteArrayView utf8);
 
 // The bytes Save writes: the text in the file's encoding (UTF-8 when it holds characters the
 // encoding cannot), followed by the line break unless the text already ends with one.

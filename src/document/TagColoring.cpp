@@ -28,31 +28,15 @@ void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::fun
         return char(target);
     };
     // A freshly loaded text has one style throughout: then the old styles need not be read,
-    // which is most of the cost, and one slice-sized buffer serves the whole text.
+    // which is most of the cost.
     if (const std::optional<int> uniform = editor->uniformStyle()) {
-        const char plain = char(*uniform);
-        const char tagStyle = recolour(*uniform);
-        std::vector<char> slice(size_t(std::min(kSlice, length)), plain);
-        long sliceStart = 0;
-        const auto writeSlicesBefore = [&](long position) {
-            while (position >= sliceStart + kSlice) {
-                editor->setStyleBytes(sliceStart, slice.data(), kSlice);
-                std::fill(slice.begin(), slice.end(), plain);
-                sliceStart += kSlice;
-                if (yield)
-                    yield();
-            }
-        };
-        forEachTagRun(editor->characterPointer(), length, [&](qsizetype p, qsizetype q) {
-            for (long from = p; from <= q;) {
-                writeSlicesBefore(from);
-                const long upto = std::min<long>(q, sliceStart + kSlice - 1);
-                memset(slice.data() + (from - sliceStart), tagStyle, size_t(upto - from + 1));
-                from = upto + 1;
-            }
-        });
-        writeSlicesBefore(length);
-        editor->setStyleBytes(sliceStart, slice.data(), length - sliceStart);
+        writeTagStyleSlices(editor->characterPointer(), length, char(*uniform), recolour(*uniform), kSlice,
+                            [&](qsizetype start, const char* styles, qsizetype count) {
+                                editor->setStyleBytes(long(start), styles, long(count));
+                                // Nothing follows the last slice.
+                                if (yield && start + count < length)
+                                    yield();
+                            });
         return;
     }
     QByteArray styles = editor->styleBytes(0, length);

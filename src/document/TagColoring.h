@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QString>
+#include <algorithm>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 class DocumentEditor;
 
@@ -26,6 +28,33 @@ template <typename Visit> void forEachTagRun(const char* data, qsizetype size, V
         visit(p, q);
         i = q;
     }
+}
+
+// The styles of a text whose characters all have the style plain, once its tag runs take
+// tagStyle: handed to write(start, styles, length) slice by slice, in order, each slice
+// sliceSize bytes but the last. One slice-sized buffer serves the whole text.
+template <typename Write>
+void writeTagStyleSlices(const char* data, qsizetype size, char plain, char tagStyle, qsizetype sliceSize, Write write)
+{
+    std::vector<char> slice(size_t(std::min(sliceSize, size)), plain);
+    qsizetype sliceStart = 0;
+    const auto writeSlicesBefore = [&](qsizetype position) {
+        while (position >= sliceStart + sliceSize) {
+            write(sliceStart, slice.data(), sliceSize);
+            std::fill(slice.begin(), slice.end(), plain);
+            sliceStart += sliceSize;
+        }
+    };
+    forEachTagRun(data, size, [&](qsizetype p, qsizetype q) {
+        for (qsizetype from = p; from <= q;) {
+            writeSlicesBefore(from);
+            const qsizetype upto = std::min(q, sliceStart + sliceSize - 1);
+            memset(slice.data() + (from - sliceStart), tagStyle, size_t(upto - from + 1));
+            from = upto + 1;
+        }
+    });
+    writeSlicesBefore(size);
+    write(sliceStart, slice.data(), size - sliceStart);
 }
 
 // Colours every tag run of the editor's text, keeping each character's other attributes.

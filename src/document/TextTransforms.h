@@ -1,28 +1,16 @@
 #pragma once
-// Commands that rewrite text already in a document: the replace loop and the two routines
-// built on it, Add Breaks, Add List Tags, Remove Tags and the line-ending conversions.
+// Commands that rewrite text already in a document: the two routines built on the replace
+// loop (TextScans.h), Add Breaks, Add List Tags, Remove Tags and the line-ending conversions.
 // Whole-document work is linear in the text's size and is one undo step.
 
 #include "document/DocumentEditor.h"
+#include "document/TextScans.h"
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
-#include <string_view>
-#include <vector>
 
 class Prompter;
 class QWidget;
-
-// Replaces every exact occurrence of find, searching on after each inserted replacement, so
-// a replacement that contains find is not replaced again. An empty find changes nothing.
-// After each replacement, progress hears where the next occurrence starts in the text as it
-// stands then, as a fraction of its length (0 when none follows).
-using ReplaceLoopProgress = std::function<void(double)>;
-QString replaceLoop(const QString& text, const QString& find, const QString& replacement,
-                    qsizetype* count = nullptr, const ReplaceLoopProgress& progress = {});
-QByteArray replaceLoop(const QByteArray& text, const QByteArray& find, const QByteArray& replacement,
-                       qsizetype* count = nullptr, const ReplaceLoopProgress& progress = {});
 
 // What the routines work on: the active document's editor (none without a document), the
 // text colour that replaced text takes, and where their messages go.
@@ -47,11 +35,6 @@ void addBreaks(const TransformTarget& target, const QByteArray& lineBreak);
 // Add List Tags: "<LI>" after every line break of the selection.
 void addListTags(const TransformTarget& target, const QByteArray& lineBreak);
 
-// The tags Remove Tags deletes: everything from a "<" to the next ">".
-// In the whole text it stops at the first ">" that comes before the next "<"; in a selection
-// [selStart, selEnd) it stops at a tag that does not end inside it.
-std::vector<ByteRange> tagRangesInText(std::string_view text);
-std::vector<ByteRange> tagRangesInSelection(std::string_view text, long selStart, long selEnd);
 // Asks first; deletes the tags of the selection, or of the whole text without one.
 void removeTags(const TransformTarget& target);
 

@@ -79,24 +79,15 @@ QString unescapeIniValue(const QString& text)
     return out;
 }
 
-IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
+std::optional<SettingsSections> parseSettingsFile(const QByteArray& bytes)
 {
-    auto it = apps_.find(app);
-    if (it != apps_.end())
-        return *it;
-    AppData& data = apps_[app];
-    QFile file(fileFor(app));
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-        return data;
-    // A file made private once stays private when it is written again.
-    data.ownerOnly = !(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const QByteArray bytes = file.readAll();
     // A file that is not UTF-8 text is not ours: keep the defaults. Stateless, so that a
     // sequence cut off at the end of the file counts as an error too.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder(bytes);
     if (decoder.hasError() || bytes.contains('\0'))
-        return data;
+        return std::nullopt;
+    SettingsSections sections;
     QString section;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r')))
@@ -108,15 +99,43 @@ IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0 || line.startsWith(QLatin1Char(';')))
             continue;
-        data.sections[section][line.left(eq).toString()] = unescapeIniValue(line.mid(eq + 1).toString());
+        sections[section][line.left(eq).toString()] = unescapeIniValue(line.mid(eq + 1).toString());
     }
+    return sections;
+}
+
+QString settingsFileText(const SettingsSections& sections)
+{
+    QString text;
+    for (const auto& [section, keys] : sections) {
+        text += QLatin1Char('[') + section + QStringLiteral("]\n");
+        for (const auto& [key, value] : keys)
+            text += key + QLatin1Char('=') + escapeIniValue(value) + QLatin1Char('\n');
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
+{
+    auto it = apps_.find(app);
+    if (it != apps_.end())
+        return *it;
+    AppData& data = apps_[app];
+    QFile file(fileFor(app));
+    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
+        return data;
+    // A file made private once stays private when it is written again.
+    data.ownerOnly = !(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    if (std::optional<SettingsSections> sections = parseSettingsFile(file.readAll()))
+        data.sections = std::move(*sections);
     return data;
 }
 
 QString IniSettingsStore::read(const QString& app, const QString& section, const QString& key,
                                const QString& defaultValue) const
 {
-    const Sections& sections = load(app).sections;
+    const SettingsSections& sections = load(app).sections;
     const auto s = sections.find(section);
     if (s == sections.end())
         return defaultValue;
@@ -137,13 +156,6 @@ void IniSettingsStore::flush()
     for (auto it = apps_.begin(); it != apps_.end(); ++it) {
         if (!it->dirty)
             continue;
-        QString text;
-        for (const auto& [section, keys] : it->sections) {
-            text += QLatin1Char('[') + section + QStringLiteral("]\n");
-            for (const auto& [key, value] : keys)
-                text += key + QLatin1Char('=') + escapeIniValue(value) + QLatin1Char('\n');
-            text += QLatin1Char('\n');
-        }
         QDir().mkpath(folder_);
         QSaveFile file(fileFor(it.key()));
         if (!file.open(QIODevice::WriteOnly))
@@ -151,7 +163,7 @@ void IniSettingsStore::flush()
         // Set on the new file before it takes the old one's place, so it is never readable.
         if (it->ownerOnly)
             file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (file.write(text.toUtf8()) >= 0 && file.commit())
+        if (file.write(settingsFileText(it->sections).toUtf8()) >= 0 && file.commit())
             it->dirty = false;
     }
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <map>
+#include <optional>
 
 class SettingsStore {
 public:
@@ -19,6 +20,9 @@ public:
     // The folder that holds the settings, for files kept beside them; empty when there is none.
     virtual QString folder() const { return {}; }
 };
+
+// The values of one settings file: section -> key -> value.
+using SettingsSections = std::map<QString, std::map<QString, QString>>;
 
 // One INI file per application name in a folder. Values are escaped so that any text,
 // line breaks and control characters included, comes back exactly as written.
@@ -44,9 +48,8 @@ public:
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 private:
-    using Sections = std::map<QString, std::map<QString, QString>>;
     struct AppData {
-        Sections sections;
+        SettingsSections sections;
         bool dirty = false;
         bool ownerOnly = false;
     };
@@ -59,3 +62,8 @@ private:
 // The INI text form, exposed for tests of odd files.
 QString escapeIniValue(const QString& value);
 QString unescapeIniValue(const QString& text);
+// The values a settings file holds; none when it is not one of ours (not UTF-8 text, or
+// holding a NUL), whose values then stay at their defaults.
+std::optional<SettingsSections> parseSettingsFile(const QByteArray& bytes);
+// The file text that holds sections, read back the same by parseSettingsFile.
+QString settingsFileText(const SettingsSections& sections);

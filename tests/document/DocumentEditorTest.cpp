@@ -83,6 +83,15 @@ TEST(DocumentEditorText, countsCharactersNotBytes)
     }
 }
 
+TEST(DocumentEditorText, aLeadingFeffIsACharacterOfTheText)
+{
+    DocumentEditor editor;
+    editor.setTextBytes("\xef\xbb\xbf" "ab");
+    EXPECT_EQ(editor.wholeText(), QString(QChar(0xFEFF)) + QStringLiteral("ab"));
+    editor.setSelection(0, 2);
+    EXPECT_EQ(editor.selText(), QString(QChar(0xFEFF)) + QLatin1Char('a'));
+}
+
 struct SelectionCase {
     const char* name;
     int start;

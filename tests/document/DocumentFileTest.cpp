@@ -254,6 +254,11 @@ TEST(BytesForSave, latin1DocumentGivenOtherCharactersIsWrittenAsUtf8)
     EXPECT_EQ(printable(bytesForSave("\xf0\x9f\x98\x80", TextEncoding::Latin1, "\n", &written)),
               printable("\xf0\x9f\x98\x80\n"));
     EXPECT_EQ(written, TextEncoding::Utf8);
+
+    // Nor a leading U+FEFF, which is a character of the text, not a byte order mark to drop.
+    EXPECT_EQ(printable(bytesForSave("\xef\xbb\xbf" "caf\xc3\xa9", TextEncoding::Latin1, "\n", &written)),
+              printable("\xef\xbb\xbf" "caf\xc3\xa9\n"));
+    EXPECT_EQ(written, TextEncoding::Utf8);
 }
 
 // --- bad input ---------------------------------------------------------------------------------

@@ -169,6 +169,8 @@ void DocumentEditor::beginLoad(qint64 expectedBytes)
     moveInsertionFormatToStart();
     loadStyle_ = insertionStyleAt(0);
     SendScintilla(SCI_CLEARALL);
+    // Unwrapped while the text goes in: wrapping as it grows would lay it out at every piece.
+    setWrapMode(WrapNone);
     // Not collected for undo, which would keep a second copy of the whole text until the
     // history is emptied; room made at once, as growing the buffer piece by piece would copy
     // it each time.

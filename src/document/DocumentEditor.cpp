@@ -173,9 +173,10 @@ void DocumentEditor::beginLoad(qint64 expectedBytes)
     setWrapMode(WrapNone);
     // Not collected for undo, which would keep a second copy of the whole text until the
     // history is emptied; room made at once, as growing the buffer piece by piece would copy
-    // it each time.
+    // it each time. Two bytes over: reading the text in place needs one spare byte after it,
+    // and without it Scintilla would copy the whole buffer to make room.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(std::max<qint64>(expectedBytes, 0) + 1));
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(std::max<qint64>(expectedBytes, 0) + 2));
 }
 
 void DocumentEditor::appendLoaded(const char* bytes, qsizetype size)

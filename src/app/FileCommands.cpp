@@ -161,9 +161,9 @@ void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnl
     copy.setBaseFont(editor->baseFont().family(), editor->baseFont().pointSize(), editor->baseFont().bold());
     copy.setTextBytes(editor->textBytes().mid(start, end - start));
     long runStart = start;
-    int runStyle = int(editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, start));
+    int runStyle = editor->styleAt(start);
     for (long p = start + 1; p <= end; ++p) {
-        const int style = p < end ? int(editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, p)) : -1;
+        const int style = p < end ? editor->styleAt(p) : -1;
         if (style == runStyle)
             continue;
         copy.applyStyle(runStart - start, p - runStart, copy.styleFor(editor->styleFormat(runStyle)));

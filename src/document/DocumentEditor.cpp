@@ -2,6 +2,7 @@
 
 #include "document/ColorText.h"
 #include "document/DocumentFile.h"
+#include "document/LongLines.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -32,6 +33,9 @@ int eolModeFor(const QByteArray& lineBreak)
 
 DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_(kStyleCount)
 {
+    twin_.fill(-1);
+    for (int style = 0; style < kStyleCount; ++style)
+        primary_[size_t(style)] = static_cast<unsigned char>(style);
     setObjectName(QStringLiteral("txtInput"));
     setUtf8(true);
     SendScintilla(SCI_SETLEXER, 0); // styles are ours alone
@@ -43,8 +47,7 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     // Markup repeats short runs ("<td>", "class="): a large cache of measured runs spares
     // shaping them again, and keeping the layout of every line on screen spares laying out a
     // long line anew at each repaint.
-    SendScintilla(SCI_SETPOSITIONCACHE, 65536);
-    SendScintilla(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+    useCachesFor(0);
     setTabWidth(8);
     setCaretLineVisible(false);
     setBraceMatching(NoBraceMatch);
@@ -64,6 +67,7 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
         if (insertion_ && SendScintilla(SCI_GETSELECTIONSTART) != insertion_->position)
             insertion_.reset();
+        markAllStyled();
     });
 }
 
@@ -169,6 +173,7 @@ void DocumentEditor::beginLoad(qint64 expectedBytes)
     moveInsertionFormatToStart();
     loadStyle_ = insertionStyleAt(0);
     SendScintilla(SCI_CLEARALL);
+    useCachesFor(0);
     // Unwrapped while the text goes in: wrapping as it grows would lay it out at every piece.
     setWrapMode(WrapNone);
     // Not collected for undo, which would keep a second copy of the whole text until the
@@ -365,16 +370,86 @@ int DocumentEditor::styleFor(const CharFormat& format)
     if (format == CharFormat{})
         return 0;
     for (int style = 1; style < nextStyle_; ++style)
-        if (styles_[style] == format && (style < kFirstReservedStyle || style > kLastReservedStyle))
+        if (styles_[style] == format && primary_[size_t(style)] == style
+            && (style < kFirstReservedStyle || style > kLastReservedStyle))
             return style;
+    // Pool exhausted: plain text rather than a wrong colour elsewhere.
+    return std::max(newStyle(format), 0);
+}
+
+int DocumentEditor::newStyle(const CharFormat& format)
+{
     if (nextStyle_ == kFirstReservedStyle)
         nextStyle_ = kLastReservedStyle + 1;
     if (nextStyle_ >= kStyleCount)
-        return 0; // pool exhausted: plain text rather than a wrong colour elsewhere
+        return -1;
     const int style = nextStyle_++;
     styles_[style] = format;
     applyStyleLook(style);
     return style;
+}
+
+int DocumentEditor::twinOf(int style)
+{
+    short& twin = twin_[size_t(style)];
+    if (twin < 0) {
+        const int made = newStyle(styles_[style]);
+        if (made < 0)
+            return -1;
+        twin = short(made);
+        primary_[size_t(made)] = static_cast<unsigned char>(style);
+    }
+    return twin;
+}
+
+void DocumentEditor::useCachesFor(long longestLine)
+{
+    const int positions = longlines::positionCacheFor(longestLine);
+    const bool everyLine = longlines::keepEveryLineLayout(longestLine, SendScintilla(SCI_GETLINECOUNT));
+    // Setting either empties it: only when it changes.
+    if (positions != positionCache_) {
+        positionCache_ = positions;
+        SendScintilla(SCI_SETPOSITIONCACHE, positions);
+    }
+    const int level = everyLine ? SC_CACHE_DOCUMENT : SC_CACHE_PAGE;
+    if (level != layoutCache_) {
+        layoutCache_ = level;
+        SendScintilla(SCI_SETLAYOUTCACHE, level);
+    }
+    longestLine_ = longestLine;
+}
+
+void DocumentEditor::splitLongRuns(long start, long end)
+{
+    if (end - start <= longlines::kPiece)
+        return;
+    const long firstLine = SendScintilla(SCI_LINEFROMPOSITION, start);
+    const long lastLine = SendScintilla(SCI_LINEFROMPOSITION, end);
+    const long before = start - SendScintilla(SCI_POSITIONFROMLINE, firstLine);
+    const long after = std::max(0L, long(SendScintilla(SCI_GETLINEENDPOSITION, lastLine)) - end);
+    // Only styles change from here on, so the text stays where it is.
+    const char* text = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, start, end - start));
+    const std::vector<ByteRange> spans = longlines::longLineSpans(text, end - start, before, after);
+    for (const ByteRange& span : spans) {
+        const long line = SendScintilla(SCI_LINEFROMPOSITION, start + span.start);
+        const long lineLength = SendScintilla(SCI_LINELENGTH, line);
+        if (lineLength > longestLine_)
+            useCachesFor(lineLength);
+        QByteArray styles = styleBytes(start + span.start, span.end - span.start);
+        longlines::splitRuns(text + span.start, styles.data(), styles.size(),
+                             [this](int style) { return twinOf(style); });
+        SendScintilla(SCI_STARTSTYLING, start + span.start);
+        SendScintilla(SCI_SETSTYLINGEX, uintptr_t(styles.size()), styles.constData());
+    }
+}
+
+void DocumentEditor::markAllStyled()
+{
+    // The styles are all ours: left short of the end, Scintilla would count the text as
+    // restyled at every repaint and check its layout of a long line anew each time.
+    const long length = byteLength();
+    if (SendScintilla(SCI_GETENDSTYLED) < length)
+        SendScintilla(SCI_STARTSTYLING, length);
 }
 
 void DocumentEditor::applyStyleLook(int style)
@@ -397,6 +472,8 @@ void DocumentEditor::applyStyle(long byteStart, long length, int style)
         return;
     SendScintilla(SCI_STARTSTYLING, byteStart);
     SendScintilla(SCI_SETSTYLING, length, style);
+    splitLongRuns(byteStart, byteStart + length);
+    markAllStyled();
     markStrikeOut(byteStart, length, styles_[style].strikeOut);
     if (byteStart == 0 && length == byteLength())
         uniformStyle_ = style;
@@ -414,8 +491,9 @@ QByteArray DocumentEditor::styleBytes(long byteStart, long length) const
     QByteArray styles(length, '\0');
     const char* from = cells.constData();
     char* to = styles.data();
+    // A twin reads as the style it stands in for.
     for (long i = 0; i < length; ++i)
-        to[i] = from[2 * i + 1];
+        to[i] = char(primary_[static_cast<unsigned char>(from[2 * i + 1])]);
     return styles;
 }
 
@@ -425,7 +503,14 @@ void DocumentEditor::setStyleBytes(long byteStart, const char* styles, long leng
         return;
     SendScintilla(SCI_STARTSTYLING, byteStart);
     SendScintilla(SCI_SETSTYLINGEX, uintptr_t(length), styles);
+    splitLongRuns(byteStart, byteStart + length);
+    markAllStyled();
     uniformStyle_.reset();
+}
+
+int DocumentEditor::styleAt(long bytePosition) const
+{
+    return primary_[static_cast<unsigned char>(SendScintilla(SCI_GETSTYLEAT, bytePosition))];
 }
 
 const char* DocumentEditor::characterPointer() const
@@ -435,7 +520,7 @@ const char* DocumentEditor::characterPointer() const
 
 CharFormat DocumentEditor::formatAt(int position) const
 {
-    const int style = int(SendScintilla(SCI_GETSTYLEAT, toBytePosition(position)));
+    const int style = styleAt(toBytePosition(position));
     return styles_[std::clamp(style, 0, kStyleCount - 1)];
 }
 
@@ -531,7 +616,7 @@ int DocumentEditor::insertionStyleAt(long bytePosition) const
         return insertion_->style;
     // Like typing: text takes the format of the character before it.
     if (bytePosition > 0)
-        return int(SendScintilla(SCI_GETSTYLEAT, bytePosition - 1));
+        return styleAt(bytePosition - 1);
     return 0;
 }
 
@@ -549,7 +634,7 @@ void DocumentEditor::onModified(int position, int type, const char*, int length,
         return;
     // Undone and redone text takes its neighbour's format, not a colour set meanwhile.
     if (type & (SC_PERFORMED_UNDO | SC_PERFORMED_REDO)) {
-        applyStyle(position, length, position > 0 ? int(SendScintilla(SCI_GETSTYLEAT, position - 1)) : 0);
+        applyStyle(position, length, position > 0 ? styleAt(position - 1) : 0);
         return;
     }
     styleInsertion(position, position + length);
@@ -660,13 +745,20 @@ void DocumentEditor::keyPressEvent(QKeyEvent* event)
     }
     const auto edit = [&] { QsciScintilla::keyPressEvent(event); };
     // With several selections, or a rectangular one, the text goes to just one of them: let
-    // Scintilla say where.
-    if (!typesText || !hasOneSelection())
+    // Scintilla say where. On a long line the character is styled as it goes in, before
+    // Scintilla lays the line out to place the caret, which it would otherwise do twice.
+    if (!typesText || !hasOneSelection() || caretOnLongLine())
         withInsertReports(edit);
     else if (text[0] == QLatin1Char('\t'))
         typingTab(edit);
     else
         insertingAtSelection(edit);
+}
+
+bool DocumentEditor::caretOnLongLine() const
+{
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETCURRENTPOS));
+    return SendScintilla(SCI_LINELENGTH, line) > longlines::kLongLine;
 }
 
 void DocumentEditor::inputMethodEvent(QInputMethodEvent* event)

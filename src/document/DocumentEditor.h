@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -118,6 +119,8 @@ public:
     void setStyleBytes(long byteStart, const char* styles, long byteLength);
     // The style every character has, when it is known that they all share one.
     std::optional<int> uniformStyle() const { return uniformStyle_; }
+    // The style of the byte at a position.
+    int styleAt(long bytePosition) const;
     // A pointer to the text, valid until the next change.
     const char* characterPointer() const;
 
@@ -162,9 +165,26 @@ private:
     void moveInsertionFormatToStart();
     void applyStyleLook(int style);
     void restyleAll();
+    // A new style of the pool with this format; -1 when the pool is full.
+    int newStyle(const CharFormat& format);
+    // A style that looks like this one: runs on long lines alternate between them. -1 when
+    // the pool has no room for it.
+    int twinOf(int style);
+    // Cuts the runs of the long lines among [start, end) into pieces Scintilla remembers.
+    void splitLongRuns(long start, long end);
+    // Sizes Scintilla's caches of measures and layouts for a longest line of this many bytes.
+    void useCachesFor(long longestLine);
+    void markAllStyled();
+    // The caret's line is long enough to need care in laying it out.
+    bool caretOnLongLine() const;
 
     std::vector<CharFormat> styles_;
     int nextStyle_ = 1;
+    std::array<short, 256> twin_;           // the twin of each style, -1 when it has none
+    std::array<unsigned char, 256> primary_; // the style each twin stands in for
+    long longestLine_ = 0;                   // the longest line found while styling
+    int positionCache_ = 0;
+    int layoutCache_ = -1;
     // A format chosen for the insertion point: it holds while the caret stays at position.
     struct InsertionFormat {
         int style;

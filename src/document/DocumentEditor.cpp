@@ -44,9 +44,7 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
     for (int margin = 0; margin < 5; ++margin)
         setMarginWidth(margin, 0);
     setWrapMode(WrapWord);
-    // Markup repeats short runs ("<td>", "class="): a large cache of measured runs spares
-    // shaping them again, and keeping the layout of every line on screen spares laying out a
-    // long line anew at each repaint.
+    // Caches of measured runs and of line layouts, grown when a long line turns up.
     useCachesFor(0);
     setTabWidth(8);
     setCaretLineVisible(false);

@@ -20,8 +20,10 @@ qsizetype pieceEnd(const char* text, qsizetype from, qsizetype end)
     qsizetype cut = from + kPiece;
     while (cut > from + 1 && isContinuationByte(text[cut]))
         --cut;
-    // After a space when there is one in the second half, so that words stay whole.
-    for (qsizetype k = cut; k > from + kPiece / 2; --k)
+    // After the first space past a few bytes: pieces are then mostly single words, which
+    // recur all over a page and so are measured once for all of it.
+    constexpr qsizetype kShortest = 4;
+    for (qsizetype k = from + kShortest; k <= cut; ++k)
         if (text[k - 1] == ' ')
             return k;
     return cut;

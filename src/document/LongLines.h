@@ -25,8 +25,8 @@ std::vector<ByteRange> longLineSpans(const char* text, qsizetype n, qsizetype be
                                      qsizetype limit = kLongLine);
 
 // Cuts every run of one style in styles[0, n) longer than kPiece into pieces of at most kPiece
-// bytes, each cut at the start of a character and, where there is one close by, after a
-// space; every second piece takes twinOf(style). A run whose style has no twin (twinOf gives
+// bytes, each cut at the start of a character and, where there is one, after a space; every
+// second piece takes twinOf(style). A run whose style has no twin (twinOf gives
 // -1) stays whole.
 void splitRuns(const char* text, char* styles, qsizetype n, const std::function<int(int)>& twinOf);
 

@@ -10,7 +10,7 @@ install(TARGETS scrivant-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS scrivant-webengine LIBRARY DESTINATION ${SCRIVANT_MODULE_DIR})
 install(FILES resources/${SCRIVANT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${SCRIVANT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivant/help)
+install(FILES ${SCRIVANT_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivant/help)
 install(FILES ${SCRIVANT_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Desktops pick a bitmap of the size they draw; each is rendered from the one drawing.

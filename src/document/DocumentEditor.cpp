@@ -71,9 +71,11 @@ DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent), styles_
 
 template <typename Edit> void DocumentEditor::withInsertReports(Edit edit)
 {
-    SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT);
+    // Added to whatever reports someone else asked for meanwhile, and given back as they were.
+    const long before = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, before | SC_MOD_INSERTTEXT);
     edit();
-    SendScintilla(SCI_SETMODEVENTMASK, 0);
+    SendScintilla(SCI_SETMODEVENTMASK, before);
 }
 
 bool DocumentEditor::hasOneSelection() const

@@ -119,10 +119,11 @@ SpellCommand::Outcome SpellCommand::checkDocument(DocumentEditor& document)
     // The editor reports no changes, as each report costs a count of the text: it reports them
     // while other code may run, which is while events run and while the spelling window is open.
     auto reportingChanges = [&](auto&& run) {
-        editor->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, kTextChanges);
+        const long before = editor->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+        editor->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, before | kTextChanges);
         run();
         if (editor)
-            editor->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
+            editor->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, before);
     };
     // Events run while the check goes on: the document may be changed or closed meanwhile.
     auto interrupted = [&]() -> std::optional<Outcome> {

@@ -11,6 +11,7 @@
 #include "utilities/frmSpell.h"
 
 #include <QFile>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -226,6 +227,9 @@ TEST_F(SpellCheckTest, EventsRunDuringThePassAndStopItWhenTheDocumentGoes)
         std::optional<QString> message;
     } cases[] = {
         {[](DocumentEditor& e) { e.setSelection(0, 0); e.replaceSelection("x"); },
+         "The document was changed during the spell check, so the check stopped."},
+        // Keys that do not type go through the editor's own change reports.
+        {[](DocumentEditor& e) { e.setSelection(1, 0); QTest::keyClick(&e, Qt::Key_Delete); },
          "The document was changed during the spell check, so the check stopped."},
         {[this](DocumentEditor&) { closeDocuments(); }, std::nullopt},
     };

@@ -172,15 +172,16 @@ void DocumentEditor::beginLoad(qint64 expectedBytes)
 {
     moveInsertionFormatToStart();
     loadStyle_ = insertionStyleAt(0);
+    // Not collected for undo, which would keep a copy of the old text and then of the new
+    // until the history is emptied.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
     useCachesFor(0);
     // Unwrapped while the text goes in: wrapping as it grows would lay it out at every piece.
     setWrapMode(WrapNone);
-    // Not collected for undo, which would keep a second copy of the whole text until the
-    // history is emptied; room made at once, as growing the buffer piece by piece would copy
-    // it each time. Two bytes over: reading the text in place needs one spare byte after it,
-    // and without it Scintilla would copy the whole buffer to make room.
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+    // Room made at once, as growing the buffer piece by piece would copy it each time. Two
+    // bytes over: reading the text in place needs one spare byte after it, and without it
+    // Scintilla would copy the whole buffer to make room.
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(std::max<qint64>(expectedBytes, 0) + 2));
 }
 
@@ -393,6 +394,10 @@ int DocumentEditor::twinOf(int style)
 {
     short& twin = twin_[size_t(style)];
     if (twin < 0) {
+        // Formats the user picks come first: twins only speed things up.
+        constexpr int kKeptForFormats = 64;
+        if (nextStyle_ > kStyleCount - kKeptForFormats)
+            return -1;
         const int made = newStyle(styles_[style]);
         if (made < 0)
             return -1;
@@ -419,28 +424,44 @@ void DocumentEditor::useCachesFor(long longestLine)
     longestLine_ = longestLine;
 }
 
-void DocumentEditor::splitLongRuns(long start, long end)
+void DocumentEditor::writeStyles(long start, long length, const char* styles, int style)
 {
-    if (end - start <= longlines::kPiece)
-        return;
-    const long firstLine = SendScintilla(SCI_LINEFROMPOSITION, start);
-    const long lastLine = SendScintilla(SCI_LINEFROMPOSITION, end);
-    const long before = start - SendScintilla(SCI_POSITIONFROMLINE, firstLine);
-    const long after = std::max(0L, long(SendScintilla(SCI_GETLINEENDPOSITION, lastLine)) - end);
-    // Only styles change from here on, so the text stays where it is.
-    const char* text = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, start, end - start));
-    const std::vector<ByteRange> spans = longlines::longLineSpans(text, end - start, before, after);
+    const auto writeAsGiven = [&](long from, long count) {
+        SendScintilla(SCI_STARTSTYLING, start + from);
+        if (styles)
+            SendScintilla(SCI_SETSTYLINGEX, uintptr_t(count), styles + from);
+        else
+            SendScintilla(SCI_SETSTYLING, count, style);
+    };
+    std::vector<ByteRange> spans;
+    const char* text = nullptr;
+    if (length > longlines::kPiece) {
+        const long end = start + length;
+        const long firstLine = SendScintilla(SCI_LINEFROMPOSITION, start);
+        const long lastLine = SendScintilla(SCI_LINEFROMPOSITION, end);
+        const long before = start - SendScintilla(SCI_POSITIONFROMLINE, firstLine);
+        const long after = std::max(0L, long(SendScintilla(SCI_GETLINEENDPOSITION, lastLine)) - end);
+        // Only styles change from here on, so the text stays where it is.
+        text = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, start, length));
+        spans = longlines::longLineSpans(text, length, before, after);
+    }
+    long written = 0;
     for (const ByteRange& span : spans) {
-        const long line = SendScintilla(SCI_LINEFROMPOSITION, start + span.start);
-        const long lineLength = SendScintilla(SCI_LINELENGTH, line);
+        if (span.start > written)
+            writeAsGiven(written, span.start - written);
+        const long lineLength = SendScintilla(SCI_LINELENGTH, SendScintilla(SCI_LINEFROMPOSITION, start + span.start));
         if (lineLength > longestLine_)
             useCachesFor(lineLength);
-        QByteArray styles = styleBytes(start + span.start, span.end - span.start);
-        longlines::splitRuns(text + span.start, styles.data(), styles.size(),
-                             [this](int style) { return twinOf(style); });
+        const long count = span.end - span.start;
+        QByteArray pieces = styles ? QByteArray(styles + span.start, count) : QByteArray(count, char(style));
+        longlines::splitRuns(text + span.start, pieces.data(), count, [this](int s) { return twinOf(s); });
         SendScintilla(SCI_STARTSTYLING, start + span.start);
-        SendScintilla(SCI_SETSTYLINGEX, uintptr_t(styles.size()), styles.constData());
+        SendScintilla(SCI_SETSTYLINGEX, uintptr_t(count), pieces.constData());
+        written = span.end;
     }
+    if (length > written)
+        writeAsGiven(written, length - written);
+    markAllStyled();
 }
 
 void DocumentEditor::markAllStyled()
@@ -470,10 +491,7 @@ void DocumentEditor::applyStyle(long byteStart, long length, int style)
 {
     if (length <= 0)
         return;
-    SendScintilla(SCI_STARTSTYLING, byteStart);
-    SendScintilla(SCI_SETSTYLING, length, style);
-    splitLongRuns(byteStart, byteStart + length);
-    markAllStyled();
+    writeStyles(byteStart, length, nullptr, style);
     markStrikeOut(byteStart, length, styles_[style].strikeOut);
     if (byteStart == 0 && length == byteLength())
         uniformStyle_ = style;
@@ -501,10 +519,7 @@ void DocumentEditor::setStyleBytes(long byteStart, const char* styles, long leng
 {
     if (length <= 0)
         return;
-    SendScintilla(SCI_STARTSTYLING, byteStart);
-    SendScintilla(SCI_SETSTYLINGEX, uintptr_t(length), styles);
-    splitLongRuns(byteStart, byteStart + length);
-    markAllStyled();
+    writeStyles(byteStart, length, styles, 0);
     uniformStyle_.reset();
 }
 

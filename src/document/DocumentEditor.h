@@ -170,8 +170,9 @@ private:
     // A style that looks like this one: runs on long lines alternate between them. -1 when
     // the pool has no room for it.
     int twinOf(int style);
-    // Cuts the runs of the long lines among [start, end) into pieces Scintilla remembers.
-    void splitLongRuns(long start, long end);
+    // Writes the styles of [start, start + length): the given bytes, or else one style
+    // throughout; on long lines the runs are cut into pieces Scintilla remembers.
+    void writeStyles(long start, long length, const char* styles, int style);
     // Sizes Scintilla's caches of measures and layouts for a longest line of this many bytes.
     void useCachesFor(long longestLine);
     void markAllStyled();

@@ -160,15 +160,13 @@ void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnl
     DocumentEditor copy;
     copy.setBaseFont(editor->baseFont().family(), editor->baseFont().pointSize(), editor->baseFont().bold());
     copy.setTextBytes(editor->textBytes().mid(start, end - start));
-    long runStart = start;
-    int runStyle = editor->styleAt(start);
-    for (long p = start + 1; p <= end; ++p) {
-        const int style = p < end ? editor->styleAt(p) : -1;
-        if (style == runStyle)
+    const QByteArray styles = editor->styleBytes(start, end - start);
+    for (qsizetype runStart = 0, p = 1; p <= styles.size(); ++p) {
+        if (p < styles.size() && styles[p] == styles[runStart])
             continue;
-        copy.applyStyle(runStart - start, p - runStart, copy.styleFor(editor->styleFormat(runStyle)));
+        const CharFormat& format = editor->styleFormat(static_cast<unsigned char>(styles[runStart]));
+        copy.applyStyle(long(runStart), long(p - runStart), copy.styleFor(format));
         runStart = p;
-        runStyle = style;
     }
     printer.printRange(&copy);
 }

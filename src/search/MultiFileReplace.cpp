@@ -1,6 +1,6 @@
 #include "search/MultiFileReplace.h"
 
-#include "document/TextTransforms.h"
+#include "document/TextScans.h"
 
 #include <algorithm>
 #include <new>

@@ -49,8 +49,3 @@ void ToolBarWindow::show()
     bar_->show();
     bar_->raise();
 }
-
-frmToolBar* ToolBarWindow::window() const
-{
-    return bar_;
-}

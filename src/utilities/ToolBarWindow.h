@@ -21,7 +21,6 @@ public:
 
     // After the Tool Bar command flipped the check mark.
     void commandChosen();
-    frmToolBar* window() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,7 +10,9 @@ if [ -z "${RECOVERY_SMOKE_DISPLAY:-}" ]; then
   export RECOVERY_SMOKE_DISPLAY=1 QT_QPA_PLATFORM=xcb SCRIVANT_CONFIG_DIR=$work/config WORK=$work
   mkdir -p "$SCRIVANT_CONFIG_DIR"
   # A display number of its own, away from the one other runs on this machine try first.
-  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" "$0" "$program"
+  # No reset when the killed program's connection drops: the server would be briefly gone
+  # just as the program starts again.
+  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24 -noreset" "$0" "$program"
   exit
 fi
 

@@ -137,3 +137,15 @@ void Preferences::save(SettingsStore& store, bool writeGeometry) const
         store.write(kApp, kUserTools, indexedKey(QStringLiteral("myCmdTwo("), i), b.closing);
     }
 }
+
+std::optional<int> storedPixels(const SettingsStore& store, const QString& key)
+{
+    bool ok = false;
+    const int twips = store.read(settings::kApp, settings::kWindowOptions, key).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(twips / kTwipsPerPixel) : std::nullopt;
+}
+
+void storePixels(SettingsStore& store, const QString& key, int pixels)
+{
+    store.write(settings::kApp, settings::kWindowOptions, key, QString::number(pixels * kTwipsPerPixel));
+}

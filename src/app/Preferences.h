@@ -65,3 +65,8 @@ struct Preferences {
 
 // Twips are the stored unit of window geometry: 15 to a pixel at 96 dpi.
 constexpr int kTwipsPerPixel = 15;
+
+// One coordinate of a window kept under Window Options, in pixels; none when it is missing or
+// unreadable.
+std::optional<int> storedPixels(const SettingsStore& store, const QString& key);
+void storePixels(SettingsStore& store, const QString& key, int pixels);

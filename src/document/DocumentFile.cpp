@@ -36,21 +36,23 @@ QString textFromUtf8(QByteArrayView utf8)
 }
 
 namespace {
+QString cannotOpen(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, reason);
+}
+
 QString tooLargeMessage(const QString& path, qint64 size, qint64 maxSize)
 {
-    return QStringLiteral("The file \"%1\" cannot be opened: it is too large (%2 MB; the editor opens files up to %3 MB).")
-        .arg(path)
-        .arg(size / (1024 * 1024))
-        .arg(maxSize / (1024 * 1024));
+    return cannotOpen(path, QStringLiteral("it is too large (%1 MB; the editor opens files up to %2 MB)")
+                                .arg(size / (1024 * 1024))
+                                .arg(maxSize / (1024 * 1024)));
 }
 } // namespace
 
 QString checkDocumentFile(const QString& path, qint64 maxSize)
 {
     const QFileInfo info(path);
-    const auto fail = [&](const QString& reason) {
-        return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, reason);
-    };
+    const auto fail = [&](const QString& reason) { return cannotOpen(path, reason); };
     if (!info.exists())
         return fail(QStringLiteral("it does not exist"));
     if (info.isDir())
@@ -69,7 +71,7 @@ QString readDocumentPieces(const QString& path, qint64 maxSize, const std::funct
         return error;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, file.errorString());
+        return cannotOpen(path, file.errorString());
     // Read with a bound: a file may grow after it was measured, and some (under /proc)
     // report a size of 0 whatever they hold.
     constexpr qint64 kPiece = 4 * 1024 * 1024;
@@ -78,7 +80,7 @@ QString readDocumentPieces(const QString& path, qint64 maxSize, const std::funct
     for (;;) {
         const qint64 got = file.read(piece.data(), std::min<qint64>(kPiece, maxSize + 1 - total));
         if (got < 0)
-            return QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(path, file.errorString());
+            return cannotOpen(path, file.errorString());
         if (got == 0)
             return {};
         total += got;

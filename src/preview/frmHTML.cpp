@@ -69,24 +69,17 @@ void frmHTML::placeWindow()
     winId();
     const QWidget* owner = host_.ownerWindow();
     const QRect fallback = owner ? QRect(owner->x(), owner->y(), owner->width(), owner->height()) : QRect(0, 0, 640, 480);
-    const auto stored = [this](const QString& key, int pixels) {
-        bool ok = false;
-        const int twips = settings_.read(settings::kApp, settings::kWindowOptions, key).toInt(&ok);
-        return ok ? twips / kTwipsPerPixel : pixels;
-    };
+    const auto stored = [this](const QString& key, int pixels) { return storedPixels(settings_, key).value_or(pixels); };
     move(stored(kLeft, fallback.x()), stored(kTop, fallback.y()));
     resize(std::max(stored(kWidth, fallback.width()), 100), std::max(stored(kHeight, fallback.height()), 100));
 }
 
 void frmHTML::closeEvent(QCloseEvent* event)
 {
-    const auto store = [this](const QString& key, int pixels) {
-        settings_.write(settings::kApp, settings::kWindowOptions, key, QString::number(pixels * kTwipsPerPixel));
-    };
-    store(kLeft, x());
-    store(kTop, y());
-    store(kHeight, height());
-    store(kWidth, width());
+    storePixels(settings_, kLeft, x());
+    storePixels(settings_, kTop, y());
+    storePixels(settings_, kHeight, height());
+    storePixels(settings_, kWidth, width());
     QWidget::closeEvent(event);
 }
 

@@ -40,13 +40,6 @@ const ListButton kListButtons[] = {
     {&frmToolBar::cmdDT, "cmdDT", "<DT>", "<DT>", ""},
 };
 
-std::optional<int> storedPixels(const SettingsStore& settings, const QString& key)
-{
-    bool ok = false;
-    const int twips = settings.read(settings::kApp, settings::kWindowOptions, key).trimmed().toInt(&ok);
-    return ok ? std::optional<int>(twips / kTwipsPerPixel) : std::nullopt;
-}
-
 } // namespace
 
 frmToolBar::frmToolBar(DialogHost& host, SettingsStore& settings, UserButtons& buttons)
@@ -142,7 +135,7 @@ void frmToolBar::defineButtons()
 
 void frmToolBar::closeEvent(QCloseEvent* event)
 {
-    settings_.write(settings::kApp, settings::kWindowOptions, kLeft, QString::number(x() * kTwipsPerPixel));
-    settings_.write(settings::kApp, settings::kWindowOptions, kTop, QString::number(y() * kTwipsPerPixel));
+    storePixels(settings_, kLeft, x());
+    storePixels(settings_, kTop, y());
     QWidget::closeEvent(event);
 }

@@ -17,6 +17,7 @@ ElementDialog::ElementDialog(const QString& name, const QString& title, DialogHo
     setWindowTitle(title);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
+    centreWhenFirstShown(*this);
 }
 
 QPushButton* ElementDialog::makeOkButton(const QString& caption)
@@ -35,13 +36,37 @@ QPushButton* ElementDialog::makeCancelButton(const QString& caption)
     return button;
 }
 
-void ElementDialog::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
+namespace {
+// Watches for the window's first Show, before the window itself handles it, and then goes.
+class FirstShow : public QObject {
+public:
+    FirstShow(QWidget& window, std::function<void()> then) : QObject(&window), window_(window), then_(std::move(then))
+    {
+        window.installEventFilter(this);
     }
-    QDialog::showEvent(event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            centreOnScreen(window_);
+            if (then_)
+                then_();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    std::function<void()> then_;
+};
+} // namespace
+
+void centreWhenFirstShown(QWidget& window, std::function<void()> then)
+{
+    new FirstShow(window, std::move(then));
 }
 
 void centreOnScreen(QWidget& window)

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -26,11 +27,7 @@ public:
     QPushButton* makeCancelButton(const QString& caption = QStringLiteral("Cancel"));
 
 protected:
-    void showEvent(QShowEvent* event) override;
     DialogHost& host_;
-
-private:
-    bool centred_ = false;
 };
 
 // Creates a dialog control carrying its name as objectName: named<QLineEdit>("txtURL", this).
@@ -43,6 +40,9 @@ template <typename Widget, typename... Args> Widget* named(const char* name, Arg
 
 // Sizes the window to its contents and centres it, frame included, on its screen.
 void centreOnScreen(QWidget& window);
+// Does so the first time the window is shown, then runs `then`; later showings leave it where
+// the user put it.
+void centreWhenFirstShown(QWidget& window, std::function<void()> then = {});
 
 // A list of fixed entries that starts with nothing chosen; when editable, anything typed is
 // read from the box and never added to the list.

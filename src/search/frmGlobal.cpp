@@ -45,6 +45,7 @@ frmGlobal::frmGlobal(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("frmGlobal"));
     setWindowTitle(QStringLiteral("Global Find and Replace"));
     setModal(true);
+    centreWhenFirstShown(*this);
 
     lblFind = named<QLabel>("lblFind", QStringLiteral("Find:"), this);
     txtFind = named<QLineEdit>("txtFind", this);
@@ -195,10 +196,6 @@ void frmGlobal::reject()
 
 void frmGlobal::showEvent(QShowEvent* event)
 {
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
-    }
     Timer1->start();
     QDialog::showEvent(event);
 }

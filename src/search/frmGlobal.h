@@ -62,7 +62,6 @@ private:
     Prompter& prompter_;
     FolderBrowser* browser_;
     bool busy_ = false;
-    bool centred_ = false;
 };
 
 // Shows a fresh window modally over parent until Done.

@@ -15,6 +15,7 @@ frmFTPfiles::frmFTPfiles(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmFTPfiles"));
     setWindowTitle(QStringLiteral("Select Files to Upload"));
     setModal(true);
+    centreWhenFirstShown(*this);
 
     browser_ = new FolderBrowser(this, QStringLiteral("*.*"), QDir::currentPath());
     Drive1 = browser_->Drive1;
@@ -55,11 +56,3 @@ QStringList frmFTPfiles::chosenFiles() const
     return files;
 }
 
-void frmFTPfiles::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
-}

@@ -29,10 +29,6 @@ public:
     // The entries of List1, in order.
     QStringList chosenFiles() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     FolderBrowser* browser_;
-    bool centred_ = false;
 };

@@ -17,6 +17,7 @@ frmSpell::frmSpell(const QString& word, std::function<QStringList()> suggest, QW
     setObjectName(QStringLiteral("frmSpell"));
     setWindowTitle(QStringLiteral("Spelling"));
     setModal(true);
+    centreWhenFirstShown(*this, [this] { moveClear(); });
 
     lblNotInDictionary = captionLabel("lblNotInDictionary", QStringLiteral("Not in Dictionary:"), this);
     txtNotInDictionary = named<QLineEdit>("txtNotInDictionary", word, this);
@@ -76,16 +77,6 @@ void frmSpell::fillSuggestions()
     // What the user typed meanwhile stays.
     if (!list.isEmpty() && !typed)
         lstSuggestions->setCurrentRow(0);
-}
-
-void frmSpell::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
-        moveClear();
-    }
-    QDialog::showEvent(event);
 }
 
 void frmSpell::moveClear()

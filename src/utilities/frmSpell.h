@@ -41,7 +41,6 @@ public:
     void keepClear(const QRect& globalArea) { clear_ = globalArea; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -52,7 +51,6 @@ private:
     std::function<QStringList()> suggest_;
     Choice choice_ = Choice::Cancel;
     bool filled_ = false;
-    bool centred_ = false;
     bool painted_ = false;
     QRect clear_;
 };

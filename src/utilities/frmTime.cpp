@@ -23,6 +23,7 @@ frmTime::frmTime(WebTimerState& state, SettingsStore& settings, Clock& clock, QW
     setAttribute(Qt::WA_DeleteOnClose);
     // Typing goes on in the document that brought it up.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    centreWhenFirstShown(*this);
 
     lblTimeIs = captionLabel("lblTimeIs", QStringLiteral("Total Time:"), this);
     lblTime = captionLabel("lblTime", QStringLiteral("0 Hrs 0 Mins 0 Secs"), this);
@@ -58,15 +59,6 @@ void frmTime::pauseOrResume()
         cmdPause->setText(kPause);
         Timer1->start();
     }
-}
-
-void frmTime::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
-    }
-    QWidget::showEvent(event);
 }
 
 void frmTime::closeEvent(QCloseEvent* event)

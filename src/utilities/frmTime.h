@@ -33,7 +33,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void tick();
@@ -43,6 +42,5 @@ private:
     SettingsStore& settings_;
     Clock& clock_;
     std::unique_ptr<TickTimer> Timer1;
-    bool centred_ = false;
     bool closed_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include "DialogTestSupport.h"
 
+#include "dialogs/ElementDialog.h"
 #include "dialogs/LinkFields.h"
 #include "dialogs/frmLinks.h"
 
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -384,3 +386,21 @@ TEST_F(LinkDialogTest, FindFileForANeverSavedDocumentWarnsAndTakesThePathWithout
 }
 
 } // namespace
+
+// Every dialog is centred the first time it shows and stays where the user moves it after.
+TEST(CentreWhenFirstShown, CentresOnceThenLeavesTheWindowWhereItIs)
+{
+    QDialog dialog;
+    dialog.resize(200, 100);
+    int adjusted = 0;
+    centreWhenFirstShown(dialog, [&] { ++adjusted; });
+    dialog.show();
+    const QRect area = dialog.screen()->availableGeometry();
+    EXPECT_LE((dialog.frameGeometry().center() - area.center()).manhattanLength(), 4);
+    dialog.move(area.topLeft() + QPoint(10, 10));
+    const QPoint moved = dialog.pos();
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), moved);
+    EXPECT_EQ(adjusted, 1);
+}

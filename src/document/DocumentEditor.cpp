@@ -533,6 +533,12 @@ const char* DocumentEditor::characterPointer() const
     return reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
 }
 
+std::string_view DocumentEditor::textView() const
+{
+    const long length = byteLength();
+    return length > 0 ? std::string_view(characterPointer(), size_t(length)) : std::string_view();
+}
+
 CharFormat DocumentEditor::formatAt(int position) const
 {
     const int style = styleAt(toBytePosition(position));

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 struct CharFormat {
@@ -123,6 +124,8 @@ public:
     int styleAt(long bytePosition) const;
     // A pointer to the text, valid until the next change.
     const char* characterPointer() const;
+    // The same as a view of all its bytes.
+    std::string_view textView() const;
 
 public Q_SLOTS:
     void undo() override;

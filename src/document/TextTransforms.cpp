@@ -86,7 +86,7 @@ void removeTags(const TransformTarget& target)
         return;
     DocumentEditor& editor = *target.editor;
     try {
-        const std::string_view text(editor.characterPointer(), size_t(editor.byteLength()));
+        const std::string_view text = editor.textView();
         const int selStart = editor.selStart();
         const int selLength = editor.selLength();
         const std::vector<ByteRange> ranges =

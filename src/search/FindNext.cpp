@@ -6,20 +6,10 @@
 
 #include <vector>
 
-namespace {
-
-std::string_view documentBytes(const DocumentEditor& editor)
-{
-    const long length = editor.byteLength();
-    return length > 0 ? std::string_view(editor.characterPointer(), size_t(length)) : std::string_view();
-}
-
-} // namespace
-
 void FindNext(SearchState& state, DocumentEditor* editor, Prompter& prompter, QWidget* parent)
 {
     const std::optional<int> found =
-        editor ? findNextPosition(*editor, state, documentBytes(*editor), editor->selStart()) : std::nullopt;
+        editor ? findNextPosition(*editor, state, editor->textView(), editor->selStart()) : std::nullopt;
     if (found) {
         editor->setSelection(*found, int(state.text.size()));
     } else {
@@ -37,7 +27,7 @@ int findInEditor(DocumentEditor* editor, const QString& text, int start)
         return -1;
     const TextSearch search(text, false);
     int at = -1;
-    if (!firstMatchFrom(*editor, search, documentBytes(*editor), std::max(start, 0), &at))
+    if (!firstMatchFrom(*editor, search, editor->textView(), std::max(start, 0), &at))
         return -1;
     editor->setSelection(at, int(text.size()));
     return at;
@@ -47,7 +37,7 @@ qsizetype replaceAllInEditor(DocumentEditor& editor, const QString& text, const 
 {
     const TextSearch search(text, false);
     int at = 0;
-    const std::vector<ByteRange> ranges = replaceLoopRanges(editor, search, documentBytes(editor), start, &at);
+    const std::vector<ByteRange> ranges = replaceLoopRanges(editor, search, editor.textView(), start, &at);
     if (ranges.empty())
         return 0;
 

@@ -91,8 +91,9 @@ frmFTP::frmFTP(DialogHost& host, SettingsStore& settings, PasswordStore& passwor
     grid->addLayout(buttonRow({cmdMoreFiles, cmdSend, cmdCancel}), row, 0, 1, 2);
 
     session_ = new UploadSession(*client_, this);
+    // The box holds the focus for its line edit, so the box is told when it goes.
     for (QComboBox* box : {txtServer, txtDir, txtUserName})
-        box->lineEdit()->installEventFilter(this);
+        box->installEventFilter(this);
     connect(lstFiles, &QListWidget::itemDoubleClicked, this, [](QListWidgetItem* item) { delete item; });
     connect(cmdMoreFiles, &QPushButton::clicked, this, &frmFTP::addFiles);
     connect(cmdSend, &QPushButton::clicked, this, &frmFTP::send);
@@ -172,9 +173,14 @@ void frmFTP::done(int result)
 
 bool frmFTP::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    // Opening the box's list or switching to another program does not leave the box.
+    const auto leaves = [](QEvent* e) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    };
+    if (event->type() == QEvent::FocusOut && leaves(event)) {
         for (QComboBox* box : {txtServer, txtDir, txtUserName}) {
-            if (watched != box->lineEdit())
+            if (watched != box)
                 continue;
             const QString text = box->currentText();
             const QStringList before = [box] {

@@ -73,11 +73,13 @@ QStringList items(const QComboBox* box)
     return all;
 }
 
-void leave(QComboBox* box, const QString& text)
+// Typed into, then left for another field by the keyboard, with real focus changes.
+void leave(QComboBox* box, const QString& text, QWidget* next)
 {
+    QApplication::setActiveWindow(box->window());
+    box->setFocus(Qt::TabFocusReason);
     box->setEditText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(box->lineEdit(), &out);
+    next->setFocus(Qt::TabFocusReason);
 }
 
 class UploadWindow : public ::testing::Test {
@@ -126,9 +128,9 @@ TEST_F(UploadWindow, OpensWithTheDocumentAndTheStoredHistoriesAndClosingKeepsThe
     EXPECT_EQ(window->Text1->toPlainText(), frmFTP::kInitialLog);
 
     // Leaving a box puts its text on top, twice if typed twice; an empty box adds nothing.
-    leave(window->txtServer, QStringLiteral("new.example"));
-    leave(window->txtServer, QStringLiteral("new.example"));
-    leave(window->txtDir, QString());
+    leave(window->txtServer, QStringLiteral("new.example"), window->txtDir);
+    leave(window->txtServer, QStringLiteral("new.example"), window->txtDir);
+    leave(window->txtDir, QString(), window->txtUserName);
     window->lstFiles->itemDoubleClicked(window->lstFiles->item(0));
     EXPECT_TRUE(window->listedFiles().isEmpty());
     window->cmdCancel->click();

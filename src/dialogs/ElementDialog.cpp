@@ -79,11 +79,18 @@ void centreOnScreen(QWidget& window)
     window.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
-QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent)
+QComboBox* typingBox(const char* name, QWidget* parent)
 {
     auto* box = named<QComboBox>(name, parent);
-    box->setEditable(editable);
+    box->setEditable(true);
+    box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent)
+{
+    QComboBox* box = editable ? typingBox(name, parent) : named<QComboBox>(name, parent);
     box->addItems(entries);
     // Adding entries picks the first: undo that.
     box->setCurrentIndex(-1);

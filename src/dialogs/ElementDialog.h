@@ -44,8 +44,10 @@ void centreOnScreen(QWidget& window);
 // the user put it.
 void centreWhenFirstShown(QWidget& window, std::function<void()> then = {});
 
-// A list of fixed entries that starts with nothing chosen; when editable, anything typed is
-// read from the box and never added to the list.
+// A box to type into with a list to pick from: what is typed stays as typed (no entry
+// completes it or changes its case) and is never added to the list.
+QComboBox* typingBox(const char* name, QWidget* parent);
+// A list of fixed entries that starts with nothing chosen; when editable, a typing box.
 QComboBox* choiceBox(const char* name, const QStringList& entries, bool editable, QWidget* parent);
 
 // A caption shown as written (a "<BODY>" in it stays text), carrying its name.

@@ -48,9 +48,7 @@ frmImage::frmImage(DialogHost& host, QWidget* parent)
     File1 = browser_->File1;
     Dir1 = browser_->Dir1;
     Drive1 = browser_->Drive1;
-    cboFiles = named<QComboBox>("cboFiles", this);
-    cboFiles->setEditable(true);
-    cboFiles->setInsertPolicy(QComboBox::NoInsert);
+    cboFiles = typingBox("cboFiles", this);
     HTML1 = named<HtmlView>("HTML1", this);
     HTML1->setFixedSize(120, 120);
     cmdOK = makeOkButton(QStringLiteral("&OK"));

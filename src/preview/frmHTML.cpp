@@ -32,9 +32,7 @@ frmHTML::frmHTML(DialogHost& host, SettingsStore& settings)
     setWindowTitle(QStringLiteral("HTML Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cboURL = named<QComboBox>("cboURL", this);
-    cboURL->setEditable(true);
-    cboURL->setInsertPolicy(QComboBox::NoInsert);
+    cboURL = typingBox("cboURL", this);
     cboURL->setEditText(QStringLiteral("Combo1"));
     cboURL->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     cmdConnect = named<QPushButton>("cmdConnect", QStringLiteral("&Connect to URL"), this);

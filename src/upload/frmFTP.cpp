@@ -44,10 +44,8 @@ QString historyKey(const char* prefix, int i)
 
 QComboBox* historyBox(const char* name, QWidget* parent)
 {
-    auto* box = named<QComboBox>(name, parent);
-    box->setEditable(true);
     // Entries are added when the box loses the focus, as the history rule says, not on Enter.
-    box->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* box = typingBox(name, parent);
     box->setMinimumWidth(260);
     return box;
 }

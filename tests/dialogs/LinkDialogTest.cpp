@@ -404,3 +404,20 @@ TEST(CentreWhenFirstShown, CentresOnceThenLeavesTheWindowWhereItIs)
     EXPECT_EQ(dialog.pos(), moved);
     EXPECT_EQ(adjusted, 1);
 }
+
+// An editable choice box keeps what was typed: no entry completes it, whatever its case.
+TEST(ChoiceBox, KeepsTheTypedTextWhenAnEntryStartsWithIt)
+{
+    QWidget window;
+    QComboBox* box = choiceBox("cboTest", {QStringLiteral("http://"), QStringLiteral("50"), QStringLiteral("500")}, true, &window);
+    QLineEdit* other = new QLineEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const QString typed : {QStringLiteral("h"), QStringLiteral("HTTP://"), QStringLiteral("5")}) {
+        box->setFocus();
+        box->clearEditText();
+        QTest::keyClicks(box, typed);
+        other->setFocus();
+        EXPECT_EQ(box->currentText(), typed);
+    }
+}

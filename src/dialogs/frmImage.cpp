@@ -76,18 +76,19 @@ frmImage::frmImage(DialogHost& host, QWidget* parent)
     setTabOrder(Dir1, Drive1);
 
     connect(cboFiles, &QComboBox::editTextChanged, browser_, &FolderBrowser::setPatterns);
-    // A click or the arrow keys: whichever makes a file the current one previews it.
-    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item)
+    // A click or the arrow keys: whichever selects a file previews it. The list taking the
+    // focus makes its first file current without selecting it, and that is no choice.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!File1->selectedItems().isEmpty())
             fileClicked();
     });
 }
 
 QString frmImage::chosenPath() const
 {
-    // The current file is the chosen one; the list holds one choice at a time.
-    const QListWidgetItem* file = File1->currentItem();
-    return browser_->filePath(file ? file->text() : QString());
+    // The list holds one choice at a time.
+    const QList<QListWidgetItem*> chosen = File1->selectedItems();
+    return browser_->filePath(chosen.isEmpty() ? QString() : chosen.first()->text());
 }
 
 void frmImage::fileClicked()

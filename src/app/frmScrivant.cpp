@@ -366,8 +366,8 @@ bool frmScrivant::documentClosing(frmTemplate* document)
     if (answer != PromptAnswer::Yes)
         return true;
     // Save the window being closed, even when another one is active, and keep it open when
-    // its text could not be written.
-    return files_.save(document) != SaveResult::Failed;
+    // its text could not be written or Save As was cancelled: Yes asked to keep it.
+    return files_.save(document) == SaveResult::Saved;
 }
 
 void frmScrivant::documentClosed(frmTemplate* document)

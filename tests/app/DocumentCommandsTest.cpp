@@ -477,27 +477,41 @@ TEST_F(DocumentCommandsTest, ClosingAnInactiveDocumentSavesThatDocument)
     EXPECT_TRUE(b->isModified());
 }
 
-TEST_F(DocumentCommandsTest, ADocumentWhoseSaveFailsStaysOpen)
+TEST_F(DocumentCommandsTest, ADocumentWhoseSaveFailsOrIsCancelledStaysOpen)
 {
-    trigger(QStringLiteral("mnuNew"));
-    frmTemplate* failing = document();
-    failing->setCaption(QStringLiteral("/dev/full"));
-    typeInto(failing, QStringLiteral("text"));
-    trigger(QStringLiteral("mnuNew"));
-    frmTemplate* other = document();
+    // Yes to the question, then a file that cannot be written, or Save As cancelled.
+    for (const bool cancelled : {false, true}) {
+        SCOPED_TRACE(cancelled ? "Save As cancelled" : "save failed");
+        trigger(QStringLiteral("mnuNew"));
+        frmTemplate* kept = document();
+        if (!cancelled)
+            kept->setCaption(QStringLiteral("/dev/full"));
+        typeInto(kept, QStringLiteral("text"));
+        trigger(QStringLiteral("mnuNew"));
+        frmTemplate* other = document();
 
-    prompter.answerMessage(PromptAnswer::Yes);
-    prompter.answerMessage(PromptAnswer::Ok);
-    subWindow(failing)->close();
-    QApplication::processEvents();
+        prompter.requests.clear();
+        prompter.answerMessage(PromptAnswer::Yes);
+        if (cancelled)
+            prompter.answerSave(std::nullopt);
+        else
+            prompter.answerMessage(PromptAnswer::Ok);
+        subWindow(kept)->close();
+        QApplication::processEvents();
 
-    ASSERT_EQ(prompter.requests.size(), 2u);
-    expectSaveQuestion(prompter.requests[0]);
-    expectFileMessage(prompter.requests[1], QStringLiteral("/dev/full"));
-    EXPECT_EQ(window->documents(), (QList<frmTemplate*>{failing, other}));
-    EXPECT_TRUE(failing->isModified());
-    EXPECT_EQ(failing->txtInput->wholeText(), QStringLiteral("text"));
-    EXPECT_EQ(window->openDocumentCount(), 2);
+        ASSERT_EQ(prompter.requests.size(), 2u);
+        expectSaveQuestion(prompter.requests[0]);
+        if (!cancelled)
+            expectFileMessage(prompter.requests[1], QStringLiteral("/dev/full"));
+        EXPECT_TRUE(window->documents().contains(kept));
+        EXPECT_TRUE(kept->isModified());
+        EXPECT_EQ(kept->txtInput->wholeText(), QStringLiteral("text"));
+        for (frmTemplate* d : {kept, other}) {
+            d->setModified(false);
+            subWindow(d)->close();
+        }
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(DocumentCommandsTest, ClosingTheMainWindowAsksForEachModifiedDocumentActiveFirst)

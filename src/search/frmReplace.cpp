@@ -54,8 +54,12 @@ frmReplace::frmReplace(DialogHost& host)
     // Load: the buttons wait for a text to find; a selection is one.
     for (QPushButton* button : {cmdReplace, cmdReplaceAll, cmdReplaceSelected})
         button->setEnabled(false);
-    if (DocumentEditor* editor = host_.activeEditor(); editor && editor->selLength() != 0)
-        txtWhat->setText(editor->selText());
+    // A selection longer than the box holds would be cut, and Replace would then act on its
+    // start alone: such a one is left out.
+    if (DocumentEditor* editor = host_.activeEditor(); editor && editor->selLength() != 0) {
+        if (const QString selected = editor->selText(); selected.size() <= txtWhat->maxLength())
+            txtWhat->setText(selected);
+    }
     Timer1->start();
 }
 

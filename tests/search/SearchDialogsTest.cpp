@@ -230,6 +230,14 @@ TEST_F(SearchDialogTest, ReplaceOpenedWithASelectionTakesIt)
     e.setSelStart(2);
     frmReplace empty(host);
     EXPECT_TRUE(empty.txtWhat->text().isEmpty());
+    // Too long for the box: left out rather than cut.
+    for (const int extra : {0, 1}) {
+        const int length = d.txtWhat->maxLength() + extra;
+        DocumentEditor& big = open(QString(length, QLatin1Char('x')));
+        big.setSelection(0, length);
+        frmReplace taken(host);
+        EXPECT_EQ(taken.txtWhat->text().size(), extra ? 0 : length);
+    }
 }
 
 TEST_F(SearchDialogTest, TimerBlinksTheCaseSensitiveLabel)

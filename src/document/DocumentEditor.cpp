@@ -170,6 +170,7 @@ void DocumentEditor::setTextBytes(const QByteArray& utf8)
 
 void DocumentEditor::beginLoad(qint64 expectedBytes)
 {
+    ++loads_;
     moveInsertionFormatToStart();
     loadStyle_ = insertionStyleAt(0);
     // Not collected for undo, which would keep a copy of the old text and then of the new

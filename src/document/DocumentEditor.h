@@ -43,6 +43,8 @@ public:
     void beginLoad(qint64 expectedBytes);
     void appendLoaded(const char* bytes, qsizetype size);
     void endLoad();
+    // Counts the texts loaded: work spread over event loops can tell its text was replaced.
+    quint64 loadCount() const { return loads_; }
     void setWholeText(const QString& text);
     int characterCount() const;
 
@@ -153,6 +155,7 @@ private:
     static constexpr int kStrikeIndicator = 8;
     bool hasStrikeOut_ = false;
     std::optional<int> uniformStyle_ = 0;
+    quint64 loads_ = 0;
     // Gives text inserted in [start, end) the insertion format.
     void styleInsertion(long start, long end);
     // Runs an edit whose inserted ranges only Scintilla knows, with its insertion reports on.

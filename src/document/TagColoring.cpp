@@ -15,6 +15,14 @@ constexpr long kSlice = 1 << 20;
 void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::function<void()>& yield)
 {
     const long length = editor->byteLength();
+    // A yield may load another text (a file reloaded meanwhile): the pass then ends, as what
+    // it found belongs to the old one.
+    const quint64 loaded = editor->loadCount();
+    const auto yieldAndGoOn = [&] {
+        if (yield)
+            yield();
+        return editor->loadCount() == loaded;
+    };
     // Each style maps to the same format in the tag colour; found once per style.
     std::array<int, 256> recoloured;
     recoloured.fill(-1);
@@ -34,8 +42,7 @@ void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::fun
                             [&](qsizetype start, const char* styles, qsizetype count) {
                                 editor->setStyleBytes(long(start), styles, long(count));
                                 // Nothing follows the last slice.
-                                if (yield && start + count < length)
-                                    yield();
+                                return start + count == length || yieldAndGoOn();
                             });
         return;
     }
@@ -47,7 +54,7 @@ void colorTagRuns(DocumentEditor* editor, const QColor& tagColor, const std::fun
     });
     for (long start = 0; start < length; start += kSlice) {
         editor->setStyleBytes(start, styles.constData() + start, std::min(kSlice, length - start));
-        if (yield)
-            yield();
+        if (!yieldAndGoOn())
+            return;
     }
 }

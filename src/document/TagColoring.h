@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 class DocumentEditor;
 
 // Calls visit(start, end) for each run [start, end] from a "<" to the next ">", both included,
 // in order. The search for the next "<" starts at the ">" just found; a "<" with no ">" after
-// it ends the scan.
+// it ends the scan, and so does a visit that returns false.
 template <typename Visit> void forEachTagRun(const char* data, qsizetype size, Visit visit)
 {
     qsizetype i = 0;
@@ -25,14 +26,20 @@ template <typename Visit> void forEachTagRun(const char* data, qsizetype size, V
         if (!close)
             return;
         const qsizetype q = static_cast<const char*>(close) - data;
-        visit(p, q);
+        if constexpr (std::is_same_v<std::invoke_result_t<Visit&, qsizetype, qsizetype>, bool>) {
+            if (!visit(p, q))
+                return;
+        } else {
+            visit(p, q);
+        }
         i = q;
     }
 }
 
 // The styles of a text whose characters all have the style plain, once its tag runs take
 // tagStyle: handed to write(start, styles, length) slice by slice, in order, each slice
-// sliceSize bytes but the last. One slice-sized buffer serves the whole text.
+// sliceSize bytes but the last. One slice-sized buffer serves the whole text. A write that
+// returns false ends the work: data is not read after it.
 template <typename Write>
 void writeTagStyleSlices(const char* data, qsizetype size, char plain, char tagStyle, qsizetype sliceSize, Write write)
 {
@@ -40,21 +47,26 @@ void writeTagStyleSlices(const char* data, qsizetype size, char plain, char tagS
     qsizetype sliceStart = 0;
     const auto writeSlicesBefore = [&](qsizetype position) {
         while (position >= sliceStart + sliceSize) {
-            write(sliceStart, slice.data(), sliceSize);
+            if (!write(sliceStart, slice.data(), sliceSize))
+                return false;
             std::fill(slice.begin(), slice.end(), plain);
             sliceStart += sliceSize;
         }
+        return true;
     };
+    bool goOn = true;
     forEachTagRun(data, size, [&](qsizetype p, qsizetype q) {
         for (qsizetype from = p; from <= q;) {
-            writeSlicesBefore(from);
+            if (!(goOn = writeSlicesBefore(from)))
+                return false;
             const qsizetype upto = std::min(q, sliceStart + sliceSize - 1);
             memset(slice.data() + (from - sliceStart), tagStyle, size_t(upto - from + 1));
             from = upto + 1;
         }
+        return true;
     });
-    writeSlicesBefore(size);
-    write(sliceStart, slice.data(), size - sliceStart);
+    if (goOn && writeSlicesBefore(size))
+        write(sliceStart, slice.data(), size - sliceStart);
 }
 
 // Colours every tag run of the editor's text, keeping each character's other attributes.

@@ -413,7 +413,7 @@ TEST(ChoiceBox, KeepsTheTypedTextWhenAnEntryStartsWithIt)
     QLineEdit* other = new QLineEdit(&window);
     window.show();
     QApplication::setActiveWindow(&window);
-    for (const QString typed : {QStringLiteral("h"), QStringLiteral("HTTP://"), QStringLiteral("5")}) {
+    for (const QString& typed : {QStringLiteral("h"), QStringLiteral("HTTP://"), QStringLiteral("5")}) {
         box->setFocus();
         box->clearEditText();
         QTest::keyClicks(box, typed);

@@ -205,3 +205,29 @@ TEST(TagColoring, LargeTextsAreColouredAcrossEverySliceWithYieldsBetween)
         EXPECT_EQ(editor.textBytes(), bytes);
     }
 }
+
+// A text loaded anew while the pass yields (a file reloaded meanwhile) ends the pass: what it
+// had found in the old text must not land on the new one, nor the old text be read again.
+TEST(TagColoring, StopsWhenTheTextIsLoadedAnewDuringAYield)
+{
+    constexpr qsizetype kMega = 1 << 20;
+    const QByteArray old = QByteArray("<b>tagged</b> ").repeated(3 * kMega / 14);
+    const QByteArray fresh(3 * kMega, 'x');
+    for (bool edited : {false, true}) {
+        SCOPED_TRACE(edited ? "edited" : "fresh");
+        DocumentEditor editor;
+        load(editor, QString::fromLatin1(old));
+        if (edited) {
+            editor.setSelection(0, 5);
+            editor.setSelAttributes(false, true, false);
+        }
+        int yields = 0;
+        colorTagRuns(&editor, kBlue, [&] {
+            if (++yields == 1)
+                editor.setTextBytes(fresh);
+        });
+        EXPECT_EQ(yields, 1);
+        EXPECT_EQ(editor.textBytes(), fresh);
+        EXPECT_TRUE(editor.uniformStyle()) << "no style of the old pass was written over the new text";
+    }
+}

@@ -51,6 +51,13 @@ void TemplateCommands::saveUserTemplate()
                                                                   PromptIcon::Critical, PromptButtons::Ok});
         return;
     }
+    if (document->txtInput->byteLength() > kMaxTemplateBytes) {
+        workspace_.prompter().message(
+            workspace_.dialogParent(),
+            {kProgramTitle, QStringLiteral("This document is too large to be kept as the template; the template stays as it was."),
+             PromptIcon::Exclamation, PromptButtons::Ok});
+        return;
+    }
     prefs_.userTemplate = document->txtInput->wholeText();
 }
 

@@ -16,6 +16,9 @@ public:
     void applyDefaultTemplate(frmTemplate* document);
     void applyUserTemplate(frmTemplate* document);
     void saveUserTemplate();
+    // The template is kept in the settings file, which is not read back beyond its own limit;
+    // even escaped four times over, a template of this size stays well inside it.
+    static constexpr long kMaxTemplateBytes = 8L << 20;
     // A new window holding the user template, or the default one when none is saved, unmodified.
     void newFromTemplate();
 

@@ -5,6 +5,7 @@
 #include "support/TestApp.h"
 
 #include "app/PictureButton.h"
+#include "app/TemplateCommands.h"
 #include "document/DocumentEditor.h"
 
 #include <QAction>
@@ -543,6 +544,24 @@ TEST_F(ColorsAndTemplatesTest, WithoutADocumentOnlySaveTemplateSaysSo)
     ASSERT_EQ(prompter.requests.size(), 1u);
     expectMessage(prompter.last(), kProgram, QStringLiteral("Load document first."), PromptIcon::Critical);
     EXPECT_EQ(window->preferences().userTemplate, QStringLiteral("<P>kept</P>"));
+}
+
+// Kept in the settings file, a template too large for it to be read back would lose every setting.
+TEST_F(ColorsAndTemplatesTest, SaveTemplateRefusesADocumentTooLargeToKeep)
+{
+    window->preferences().userTemplate = QStringLiteral("<P>kept</P>");
+    const QString largest(TemplateCommands::kMaxTemplateBytes, QLatin1Char('x'));
+    frmTemplate* d = newDocument(largest + QLatin1Char('y'));
+    prompter.answerMessage(PromptAnswer::Ok);
+    trigger(QStringLiteral("mnuSetUserTemplate"));
+    ASSERT_EQ(prompter.requests.size(), 1u);
+    EXPECT_EQ(prompter.last().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(window->preferences().userTemplate, QStringLiteral("<P>kept</P>"));
+
+    d->txtInput->setWholeText(largest);
+    trigger(QStringLiteral("mnuSetUserTemplate"));
+    EXPECT_EQ(prompter.requests.size(), 1u);
+    EXPECT_EQ(window->preferences().userTemplate.size(), largest.size());
 }
 
 TEST_F(ColorsAndTemplatesTest, TheUserTemplateSurvivesARestart)

@@ -15,7 +15,13 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Hidden or disabled while held, the button never sees the release.
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void showHelp(bool on);
+
     QString helpText_;
+    bool showing_ = false;
 };

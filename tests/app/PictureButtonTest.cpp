@@ -3,6 +3,7 @@
 // the mouse between press and release is exercised too.
 
 #include "app/PictureButton.h"
+#include "app/StatusHelpButton.h"
 
 #include <QLabel>
 #include <QSet>
@@ -139,6 +140,30 @@ TEST_F(PictureButtonTest, HelpIsClearedWhenTheButtonGoesAwayWhileHeld)
     EXPECT_FALSE(button->isPressed());
     QTest::mouseRelease(window(), Qt::LeftButton, {}, onButton());
     EXPECT_EQ(log, (QStringList{"status:Creates a new document.", "status:"}));
+}
+
+// The text buttons of the panels behave alike.
+TEST(StatusHelpButtonTest, HelpIsClearedWhenTheButtonGoesAwayWhileHeld)
+{
+    QWidget window;
+    auto* button = new StatusHelpButton(QStringLiteral("cmdTest"), QStringLiteral("&Test"), QStringLiteral("Tests."), &window);
+    QStringList log;
+    QObject::connect(button, &StatusHelpButton::statusText, [&](const QString& text) { log << text; });
+    window.show();
+    for (const bool hidden : {true, false}) {
+        SCOPED_TRACE(hidden ? "hidden" : "disabled");
+        log.clear();
+        QTest::mousePress(button, Qt::LeftButton);
+        if (hidden)
+            button->hide();
+        else
+            button->setEnabled(false);
+        EXPECT_EQ(log, (QStringList{"Tests.", ""}));
+        button->show();
+        button->setEnabled(true);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_EQ(log.size(), 2) << "nothing more after the button went away";
+    }
 }
 
 TEST_F(PictureButtonTest, HoldsItsPicturesInHiddenImageControlsNamedAsGiven)

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <algorithm>
 
 void releaseMenuKeys(QMdiSubWindow* window, const QList<QKeySequence>& menuKeys)
 {
@@ -46,12 +47,22 @@ void WindowMenu::tileHorizontally()
 
 void WindowMenu::arrangeIcons()
 {
+    // Along the bottom, a new row above when one is full, so that every icon stays in reach.
+    const QSize client = area_->viewport()->size();
     int x = 0;
+    int bottom = client.height();
+    int rowHeight = 0;
     for (QMdiSubWindow* w : area_->subWindowList()) {
         if (!w->isMinimized())
             continue;
-        w->move(x, area_->viewport()->height() - w->height());
+        if (x > 0 && x + w->width() > client.width()) {
+            x = 0;
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        w->move(x, bottom - w->height());
         x += w->width();
+        rowHeight = std::max(rowHeight, w->height());
     }
 }
 

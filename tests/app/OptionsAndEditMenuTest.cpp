@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -326,6 +327,24 @@ TEST_F(ShellCommandTest, tileStacksTheWindowsOneAboveTheOtherEachAsWideAsTheClie
     }
     // The active window is the top one.
     EXPECT_EQ(window->mdiArea->currentSubWindow()->geometry().top(), 0);
+}
+
+TEST_F(ShellCommandTest, arrangeIconsLinesTheMinimisedWindowsUpAlongTheBottomInRowsThatFit)
+{
+    start();
+    for (int i = 0; i < 12; ++i)
+        trigger(QStringLiteral("mnuNew"));
+    for (QMdiSubWindow* w : window->mdiArea->subWindowList())
+        w->showMinimized();
+    trigger(QStringLiteral("mnuArrangeIcons"));
+    const QRect client(QPoint(0, 0), window->mdiArea->viewport()->size());
+    QSet<int> rows;
+    for (QMdiSubWindow* w : window->mdiArea->subWindowList()) {
+        EXPECT_TRUE(client.contains(w->geometry())) << w->geometry().x() << "," << w->geometry().y();
+        rows << w->geometry().bottom();
+    }
+    EXPECT_GT(rows.size(), 1) << "twelve icons do not fit in one row of this window";
+    EXPECT_TRUE(rows.contains(client.bottom()));
 }
 
 } // namespace

@@ -89,7 +89,8 @@ void PreviewCommands::localPreviewSwitched(bool on)
 {
     if (on) {
         services_.prefs.reloadFlag = true;
-        setReloadEnabled(true);
+        // With no document there is nothing to preview: the next one opened enables it.
+        setReloadEnabled(host_.activeDocumentPath().has_value());
     } else if (services_.prefs.browser.isEmpty()) {
         services_.prefs.reloadFlag = false;
         setReloadEnabled(false);

@@ -122,6 +122,7 @@ TEST_F(PreviewAppTest, ReloadButtonFollowsDocumentsLocalPreviewAndTheBrowser)
         bool enabled;
     } steps[] = {
         {"start", false},          {"new", true},          {"close all", false},
+        {"local preview", false},  {"local preview", false}, // on, but no document
         {"local preview", false},  {"new", false},         {"local preview", true},   // on
         {"local preview", false},  {"choose browser", false}, // an unsaved document has no caption
         {"close all", false},      {"open saved", true},   {"local preview", true},   // on

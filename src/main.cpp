@@ -24,11 +24,19 @@ int main(int argc, char* argv[])
     SingleInstance instance(configFolder);
     if (instance.handOver(files))
         return 0;
-    // Another instance may have been too busy to answer: it holds the socket, so try it again.
-    if (!instance.listen() && instance.handOver(files, 10000))
-        return 0;
-
     QtPrompter prompter;
+    // Another instance may have been too busy to answer: it holds the socket, so try it again.
+    // Should it still not answer, a second editor on the same settings would overwrite what the
+    // first one keeps; without a socket at all, this start works on its own.
+    if (instance.listen() == SingleInstance::Listen::Taken) {
+        if (instance.handOver(files, 10000))
+            return 0;
+        prompter.message(nullptr, {kProgramTitle,
+                                   QStringLiteral("The Corvane Scrivant is already running but does not answer, "
+                                                  "so nothing was opened. Try again in a moment."),
+                                   PromptIcon::Exclamation, PromptButtons::Ok});
+        return 1;
+    }
     IniSettingsStore settings(configFolder);
     SystemClock clock;
     frmScrivant window({prompter, settings, clock, {RecoveryStore::defaultFolder()}});

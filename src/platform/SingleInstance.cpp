@@ -39,7 +39,7 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
     return socket.readAll().startsWith("ok");
 }
 
-bool SingleInstance::listen()
+SingleInstance::Listen SingleInstance::listen()
 {
     // A live instance accepts a connection even while too busy to answer a hand-over. Its
     // socket must not be taken from it, and listening would silently replace it.
@@ -47,7 +47,7 @@ bool SingleInstance::listen()
         QLocalSocket probe;
         probe.connectToServer(name_);
         if (probe.waitForConnected(500))
-            return false;
+            return Listen::Taken;
     }
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -55,10 +55,10 @@ bool SingleInstance::listen()
         // A socket left behind by a crashed instance: nobody answers on it, so take it.
         QLocalServer::removeServer(name_);
         if (!server_->listen(name_))
-            return false;
+            return Listen::Failed;
     }
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
-    return true;
+    return Listen::Listening;
 }
 
 void SingleInstance::acceptConnection()

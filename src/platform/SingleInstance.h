@@ -16,9 +16,10 @@ public:
 
     // Tries to hand files to a running instance. True when one answered: this start should end.
     bool handOver(const QStringList& files, int timeoutMs = 2000);
-    // Becomes the running instance. False when the socket cannot be created or another
-    // instance is already listening on it.
-    bool listen();
+    enum class Listen { Listening, Taken, Failed };
+    // Becomes the running instance; Taken when another instance, alive, already listens on the
+    // socket, Failed when the socket cannot be made.
+    Listen listen();
 
     static QString serverNameFor(const QString& key);
 

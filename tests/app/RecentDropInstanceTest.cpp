@@ -289,7 +289,7 @@ TEST_F(SingleInstanceTest, withNoRunningInstanceTheHandOverFails)
 TEST_F(SingleInstanceTest, theRunningInstanceReceivesTheFileNamesInOrder)
 {
     SingleInstance first(key);
-    ASSERT_TRUE(first.listen());
+    ASSERT_EQ(first.listen(), SingleInstance::Listen::Listening);
     const QStringList files = {QStringLiteral("/tmp/b.htm"), QStringLiteral("/tmp/with blank/a.htm"),
                                QStringLiteral("/tmp/zoë/日本.html"), QStringLiteral("/tmp/line\nbreak.htm"),
                                QStringLiteral("/tmp/tab\tand\\back.htm")};
@@ -303,7 +303,7 @@ TEST_F(SingleInstanceTest, theRunningInstanceReceivesTheFileNamesInOrder)
 TEST_F(SingleInstanceTest, aStartWithoutFilesStillEndsAndReachesTheFirst)
 {
     SingleInstance first(key);
-    ASSERT_TRUE(first.listen());
+    ASSERT_EQ(first.listen(), SingleInstance::Listen::Listening);
     QStringList received = {QStringLiteral("sentinel")};
     int count = 0;
     EXPECT_TRUE(handOverFromSecondStart({}, &received, &count, first));
@@ -321,7 +321,7 @@ TEST_F(SingleInstanceTest, aSocketLeftByACrashedInstanceIsTakenOver)
     SingleInstance second(key);
     EXPECT_FALSE(second.handOver({}, 1000));
     SingleInstance first(key);
-    EXPECT_TRUE(first.listen());
+    EXPECT_EQ(first.listen(), SingleInstance::Listen::Listening);
     QStringList received;
     int count = 0;
     EXPECT_TRUE(handOverFromSecondStart({QStringLiteral("/tmp/x.htm")}, &received, &count, first));
@@ -332,7 +332,7 @@ TEST_F(SingleInstanceTest, differentKeysDoNotMeet)
 {
     EXPECT_NE(SingleInstance::serverNameFor(key), SingleInstance::serverNameFor(key + QLatin1Char('2')));
     SingleInstance first(key);
-    ASSERT_TRUE(first.listen());
+    ASSERT_EQ(first.listen(), SingleInstance::Listen::Listening);
     SingleInstance other(key + QLatin1Char('2'));
     EXPECT_FALSE(other.handOver({QStringLiteral("/tmp/a.htm")}, 1000));
 }
@@ -341,9 +341,9 @@ TEST_F(SingleInstanceTest, aSecondListenerDoesNotTakeTheSocketOfALiveInstance)
 {
     // A first instance too busy to answer in time is still alive.
     SingleInstance first(key);
-    ASSERT_TRUE(first.listen());
+    ASSERT_EQ(first.listen(), SingleInstance::Listen::Listening);
     SingleInstance second(key);
-    EXPECT_FALSE(second.listen());
+    EXPECT_EQ(second.listen(), SingleInstance::Listen::Taken);
     QStringList received;
     int count = 0;
     EXPECT_TRUE(handOverFromSecondStart({QStringLiteral("/tmp/y.htm")}, &received, &count, first));

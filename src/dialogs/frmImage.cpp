@@ -3,6 +3,7 @@
 #include "dialogs/DialogHost.h"
 #include "platform/HtmlView.h"
 #include "platform/Prompter.h"
+#include "platform/WholeFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -96,11 +96,7 @@ void frmImage::fileClicked()
     // The preview is a convenience: a page that cannot be written simply shows nothing new.
     const QString page = imagePreviewPagePath();
     QDir().mkpath(QFileInfo(page).path());
-    QSaveFile file(page);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write((imagePreviewPage(chosenPath()) + QLatin1Char('\n')).toUtf8());
-    if (!file.commit())
+    if (!writeWholeFile(page, (imagePreviewPage(chosenPath()) + QLatin1Char('\n')).toUtf8()).isEmpty())
         return;
     HTML1->load(QUrl::fromLocalFile(page));
 }

@@ -4,6 +4,7 @@
 #include "dialogs/frmGridInput.h"
 #include "document/DocumentEditor.h"
 #include "platform/Prompter.h"
+#include "platform/WholeFile.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -231,11 +231,10 @@ void frmTable::preview()
     // The page names no character set: a byte order mark tells the browser it is UTF-8.
     if (std::any_of(page.cbegin(), page.cend(), [](char c) { return uchar(c) >= 0x80; }))
         page.prepend("\xEF\xBB\xBF");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.commit()) {
+    if (const QString reason = writeWholeFile(path, page); !reason.isEmpty()) {
         host_.prompter().message(this, {kProgramTitle,
                                         QStringLiteral("The table test page could not be written:\r") + path
-                                            + QLatin1Char('\r') + file.errorString(),
+                                            + QLatin1Char('\r') + reason,
                                         PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }

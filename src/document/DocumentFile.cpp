@@ -1,8 +1,9 @@
 #include "document/DocumentFile.h"
 
+#include "platform/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
@@ -210,15 +211,5 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync 
     if (info.exists())
         return replaceByRename(info.canonicalFilePath(), bytes, sync);
     // A new file, with the permissions new files get.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeWholeFile(path, bytes);
 }

@@ -1,8 +1,9 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/WholeFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -157,13 +158,8 @@ void IniSettingsStore::flush()
         if (!it->dirty)
             continue;
         QDir().mkpath(folder_);
-        QSaveFile file(fileFor(it.key()));
-        if (!file.open(QIODevice::WriteOnly))
-            continue;
-        // Set on the new file before it takes the old one's place, so it is never readable.
-        if (it->ownerOnly)
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (file.write(settingsFileText(it->sections).toUtf8()) >= 0 && file.commit())
+        // Private from the start when it is to be, so it is never readable by others.
+        if (writeWholeFile(fileFor(it.key()), settingsFileText(it->sections).toUtf8(), it->ownerOnly).isEmpty())
             it->dirty = false;
     }
 }

@@ -1,5 +1,6 @@
 #include "document/DocumentEditor.h"
 #include "document/DocumentFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -354,47 +355,35 @@ TEST_F(FileTest, writingWhereNoFileCanBeIsRefused)
     EXPECT_TRUE(writeFileSafely(fifo, "x\n").contains(QStringLiteral("pipe")));
 }
 
-namespace {
 
-// Limits the size of any file this process writes, so that a write fails half-way even for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN); // report EFBIG instead of ending the process
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    bool ok() const { return ok_; }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-    bool ok_ = false;
-};
-
-} // namespace
-
-TEST_F(FileTest, aFailedWriteLeavesTheOldFileWhole)
+TEST_F(FileTest, aFailedWriteLeavesTheOldFileWholeOrNoNewOne)
 {
-    const QByteArray old = "<P>the old text</P>\n";
-    const QString file = write(QStringLiteral("doc.html"), old);
-    QString reason;
-    {
-        FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.ok());
-        reason = writeFileSafely(file, QByteArray(64 * 1024, 'n'));
+    // Large writes fail as they go; small ones only when the buffer is flushed at the end.
+    const struct {
+        bool exists;
+        rlim_t limit;
+        qsizetype size;
+    } cases[] = {{true, 4096, 64 * 1024}, {true, 10, 100}, {false, 4096, 64 * 1024}, {false, 10, 100}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.exists ? "existing file, " : "new file, ") << c.size << " bytes");
+        const QByteArray old = "<P>the old text</P>\n";
+        const QString file = path(QStringLiteral("doc.html"));
+        if (c.exists)
+            write(QStringLiteral("doc.html"), old);
+        QString reason;
+        {
+            FileSizeLimit limit(c.limit);
+            ASSERT_TRUE(limit.ok());
+            reason = writeFileSafely(file, QByteArray(c.size, 'n'));
+        }
+        EXPECT_FALSE(reason.isEmpty());
+        if (c.exists) {
+            EXPECT_EQ(read(file), old);
+        }
+        EXPECT_EQ(entries(), c.exists ? QStringList{QStringLiteral("doc.html")} : QStringList{})
+            << "the partial copy is removed";
+        QFile::remove(file);
     }
-    EXPECT_FALSE(reason.isEmpty());
-    EXPECT_EQ(read(file), old);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("doc.html")}) << "the partial copy is removed";
 }
 
 TEST_F(FileTest, savingKeepsTheFilesPermissions)

@@ -1,4 +1,5 @@
 #include "platform/SettingsStore.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -224,6 +225,22 @@ TEST_F(SettingsStoreTest, aFolderThatCannotBeWrittenLosesTheValuesQuietly)
     }
     IniSettingsStore next(blocked + QStringLiteral("/settings"));
     EXPECT_EQ(next.read(kApp, kWindow, QStringLiteral("TheFontSize"), QStringLiteral("10")), QStringLiteral("10"));
+}
+
+TEST_F(SettingsStoreTest, aWriteThatFailsKeepsTheOldFileAndTriesAgainAtTheNextFlush)
+{
+    IniSettingsStore store(folder.path());
+    store.write(kApp, kWindow, QStringLiteral("TheFontSize"), QStringLiteral("12"));
+    store.flush();
+    store.write(kApp, kWindow, QStringLiteral("TheFontSize"), QStringLiteral("14"));
+    {
+        FileSizeLimit limit(10); // the disk full before the file is complete
+        ASSERT_TRUE(limit.ok());
+        store.flush();
+    }
+    EXPECT_EQ(reopen()->read(kApp, kWindow, QStringLiteral("TheFontSize")), QStringLiteral("12"));
+    store.flush();
+    EXPECT_EQ(reopen()->read(kApp, kWindow, QStringLiteral("TheFontSize")), QStringLiteral("14"));
 }
 
 TEST_F(SettingsStoreTest, theEnvironmentVariableChoosesTheFolder)

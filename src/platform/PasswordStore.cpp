@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 
 #include <qt6keychain/keychain.h>
 
@@ -59,19 +60,27 @@ void PasswordStore::load(QObject* context, std::function<void(const QString&)> d
 
 void PasswordStore::save(const QString& password)
 {
+    // The keyring may answer after the wait is over (a locked keyring asking to be unlocked):
+    // the answer then finds the loop gone, and the state it writes outlives this call.
+    struct Answer {
+        bool given = false;
+        Keyring::Result result = Keyring::Result::Unavailable;
+        QPointer<QEventLoop> loop;
+    };
+    const auto answer = std::make_shared<Answer>();
     QEventLoop loop;
-    bool answered = false;
-    Keyring::Result result = Keyring::Result::Unavailable;
-    keyring_.write(kKeyringKey, password, [&](Keyring::Result r) {
-        answered = true;
-        result = r;
-        loop.quit();
+    answer->loop = &loop;
+    keyring_.write(kKeyringKey, password, [answer](Keyring::Result r) {
+        answer->given = true;
+        answer->result = r;
+        if (answer->loop)
+            answer->loop->quit();
     });
-    if (!answered) {
-        QTimer::singleShot(kKeyringWaitMs, &loop, &QEventLoop::quit);
+    if (!answer->given) {
+        QTimer::singleShot(keyringWaitMs_, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (answered && result == Keyring::Result::Ok) {
+    if (answer->given && answer->result == Keyring::Result::Ok) {
         // The keyring holds it now: a plain copy from before must not stay behind.
         if (!settings_.read(kApp, kSection, kKey).isEmpty())
             settings_.write(kApp, kSection, kKey, QString());

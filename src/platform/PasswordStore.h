@@ -27,7 +27,12 @@ public:
 
 class PasswordStore {
 public:
-    PasswordStore(Keyring& keyring, SettingsStore& settings) : keyring_(keyring), settings_(settings) {}
+    static constexpr int kKeyringWaitMs = 5000;
+
+    PasswordStore(Keyring& keyring, SettingsStore& settings, int keyringWaitMs = kKeyringWaitMs)
+        : keyring_(keyring), settings_(settings), keyringWaitMs_(keyringWaitMs)
+    {
+    }
 
     // Calls done with the stored password ("" when there is none) once it is known, unless
     // context is gone by then.
@@ -36,9 +41,8 @@ public:
     // kept even when the program ends right after.
     void save(const QString& password);
 
-    static constexpr int kKeyringWaitMs = 5000;
-
 private:
     Keyring& keyring_;
     SettingsStore& settings_;
+    int keyringWaitMs_;
 };

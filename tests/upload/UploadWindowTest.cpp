@@ -186,6 +186,29 @@ TEST_F(UploadWindow, SavedPasswordGoesToTheKeyringOrElseToAPrivateSettingsFile)
     }
 }
 
+// A keyring that answers only when told, as a locked one does once the user unlocks it.
+class LateKeyring : public Keyring {
+public:
+    void read(const QString&, std::function<void(Result, const QString&)> done) override { done(Result::NotFound, {}); }
+    void write(const QString&, const QString&, std::function<void(Result)> done) override { pending = std::move(done); }
+    std::function<void(Result)> pending;
+};
+
+TEST_F(UploadWindow, AKeyringThatAnswersAfterTheWaitFindsThePasswordKeptAndHarmsNothing)
+{
+    LateKeyring late;
+    auto settings = store();
+    {
+        PasswordStore slow(late, *settings, 0);
+        slow.save(QStringLiteral("late secret"));
+    }
+    EXPECT_EQ(store()->read(kApp, kFtp, QStringLiteral("Password")), QStringLiteral("late secret"));
+    EXPECT_TRUE(isPrivate(settingsFile()));
+    ASSERT_TRUE(late.pending);
+    late.pending(Keyring::Result::Ok); // long after save() returned
+    QCoreApplication::processEvents();
+}
+
 TEST_F(UploadWindow, TheDesktopKeyringAnswersAndWhatItSaysIsWhereThePasswordIs)
 {
     // Where no keyring runs (as in CI) it must say so rather than leave the window waiting;

@@ -330,7 +330,9 @@ QList<CurlEngine::Step> CurlEngine::sendSteps(const QString& localPath, const QS
                       [size](CURL* easy) {
                           curl_off_t kept = -1;
                           curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &kept);
-                          if (kept != size)
+                          // A server without SIZE tells nothing: the transfer's own end, every
+                          // byte sent and the server's reply to it, has to do.
+                          if (kept != -1 && kept != size)
                               return QStringLiteral("The server kept %1 of the file's %2 bytes").arg(kept).arg(size);
                           return QString();
                       }});

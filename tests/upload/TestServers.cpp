@@ -97,6 +97,8 @@ FtpTestServer::FtpTestServer(FtpServerOptions options)
     }
     if (options.throttleBytesPerSecond)
         arguments << QStringLiteral("--throttle") << QString::number(options.throttleBytesPerSecond);
+    if (!options.answersSize)
+        arguments << QStringLiteral("--no-size");
     // The password reaches the server through its environment, not its command line.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TEST_FTP_PASSWORD"), password_);

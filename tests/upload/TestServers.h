@@ -42,6 +42,7 @@ protected:
 struct FtpServerOptions {
     bool tls = false;
     int throttleBytesPerSecond = 0;
+    bool answersSize = true; // some servers do not know the SIZE command
 };
 
 class FtpTestServer : public TestServer {

@@ -135,6 +135,22 @@ INSTANTIATE_TEST_SUITE_P(Protocols, UploadTo,
                                                                                       : "Sftp");
                          });
 
+// Without SIZE, what the server kept cannot be asked; the transfer's own end must do.
+TEST(UploadToAServerWithoutSize, SendsTheFileAndReportsItSent)
+{
+    FtpTestServer server{FtpServerOptions{false, 0, false}};
+    ASSERT_TRUE(server.started()) << server.error().toStdString();
+    QTemporaryDir local;
+    writeAll(local.filePath(QStringLiteral("page.htm")), "<P>page</P>");
+    UploadRequest request;
+    request.password = server.password();
+    request.files = QStringList{local.filePath(QStringLiteral("page.htm"))};
+    const Outcome sent = upload(server, request);
+    ASSERT_TRUE(sent.ok) << sent.error.toStdString() << "\n" << sent.replies.join('\n').toStdString();
+    EXPECT_EQ(QDir(server.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("page.htm")});
+    EXPECT_EQ(readAll(server.root() + QStringLiteral("/page.htm")), QByteArray("<P>page</P>"));
+}
+
 class UploadFailure : public ::testing::Test {
 protected:
     void SetUp() override

@@ -44,6 +44,7 @@ def main():
     parser.add_argument("--user", default="tester")
     parser.add_argument("--tls-cert")
     parser.add_argument("--throttle", type=int, default=0, help="bytes a second received")
+    parser.add_argument("--no-size", action="store_true", help="answer SIZE as an unknown command")
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
@@ -53,6 +54,8 @@ def main():
     # A refused log-in is answered at once, not after the usual pause against guessing.
     handler.auth_failed_timeout = 0
     handler.passive_ports = None
+    if args.no_size:
+        handler.proto_cmds = {name: cmd for name, cmd in handler.proto_cmds.items() if name != "SIZE"}
     if args.throttle:
         class Slow(ThrottledDTPHandler):
             read_limit = args.throttle

@@ -9,6 +9,7 @@
 #include "commands/TagCommandWiring.h"
 #include "dialogs/DialogWiring.h"
 #include "document/ColorText.h"
+#include "document/DiskStamp.h"
 #include "document/DocumentEditor.h"
 #include "document/InsertText.h"
 #include "document/TransformWiring.h"
@@ -358,6 +359,11 @@ void frmScrivant::ColorAllTags()
 bool frmScrivant::documentClosing(frmTemplate* document)
 {
     utilities_->timer.documentClosing();
+    // A file deleted while another window was active went unnoticed: its text now lives in
+    // this window alone, so closing asks as for any unsaved text.
+    if (!document->isModified() && !document->caption().isEmpty()
+        && diskChange(document->diskStamp(), diskStampOf(document->caption())) == DiskChange::Deleted)
+        document->setModified(true);
     if (!document->isModified())
         return true;
     const PromptAnswer answer = services_.prompter.message(

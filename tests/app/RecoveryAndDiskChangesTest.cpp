@@ -149,6 +149,18 @@ TEST_F(RecoveryTest, DeletedFileKeepsTheTextAsUnsaved)
     trigger(QStringLiteral("mnuSave")); // writes it again, asking nothing
     EXPECT_EQ(readFile(page), QByteArray("<p>keep me</p>\n"));
     EXPECT_TRUE(stored().empty());
+
+    // Deleted while another window is active: closing it still asks.
+    const QString other = writeFile(QStringLiteral("other.html"), "<p>other</p>\n");
+    window->openFiles({other});
+    ASSERT_TRUE(QFile::remove(page));
+    prompter.requests.clear();
+    prompter.answerMessage(PromptAnswer::Yes);
+    window->documents().first()->close();
+    QApplication::processEvents();
+    ASSERT_EQ(prompter.requests.size(), 1u);
+    EXPECT_EQ(prompter.last().text, QStringLiteral("Do you want to save?"));
+    EXPECT_EQ(readFile(page), QByteArray("<p>keep me</p>\n"));
 }
 
 } // namespace

@@ -124,12 +124,19 @@ IniSettingsStore::AppData& IniSettingsStore::load(const QString& app) const
         return *it;
     AppData& data = apps_[app];
     QFile file(fileFor(app));
+    if (!file.exists())
+        return data;
+    // Whatever it holds, a file that cannot be read is not written over: one stray byte would
+    // otherwise cost every setting, the FTP histories and a kept password with them.
+    data.unread = true;
     if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return data;
     // A file made private once stays private when it is written again.
     data.ownerOnly = !(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    if (std::optional<SettingsSections> sections = parseSettingsFile(file.readAll()))
+    if (std::optional<SettingsSections> sections = parseSettingsFile(file.readAll())) {
         data.sections = std::move(*sections);
+        data.unread = false;
+    }
     return data;
 }
 
@@ -158,6 +165,15 @@ void IniSettingsStore::flush()
         if (!it->dirty)
             continue;
         QDir().mkpath(folder_);
+        if (it->unread) {
+            const QString aside = fileFor(it.key()) + QLatin1String(kUnreadSuffix);
+            QFile::remove(aside);
+            if (!QFile::rename(fileFor(it.key()), aside))
+                continue;
+            // What it may have held stays private.
+            it->ownerOnly = true;
+            it->unread = false;
+        }
         // Private from the start when it is to be, so it is never readable by others.
         if (writeWholeFile(fileFor(it.key()), settingsFileText(it->sections).toUtf8(), it->ownerOnly).isEmpty())
             it->dirty = false;

@@ -46,12 +46,16 @@ public:
 
     // A file larger than this is not a settings file of ours: it is ignored.
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+    // A file that could not be read is kept beside under its name and this ending when the
+    // settings are next written.
+    static constexpr const char* kUnreadSuffix = ".unread";
 
 private:
     struct AppData {
         SettingsSections sections;
         bool dirty = false;
         bool ownerOnly = false;
+        bool unread = false; // a file is there that could not be read: kept aside, not overwritten
     };
     AppData& load(const QString& app) const;
 

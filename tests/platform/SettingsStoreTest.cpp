@@ -193,6 +193,15 @@ TEST_F(SettingsStoreTest, aCorruptFileGivesDefaultsAndIsReplacedOnTheNextWrite)
             store->write(kApp, kWindow, QStringLiteral("TheFontSize"), QStringLiteral("11"));
         }
         EXPECT_EQ(reopen()->read(kApp, kWindow, QStringLiteral("TheFontSize")), QStringLiteral("11"));
+        // What could not be read is kept beside, whole; a file read as text but holding no
+        // settings is simply replaced.
+        QFile aside(IniSettingsStore(folder.path()).fileFor(kApp) + QLatin1String(IniSettingsStore::kUnreadSuffix));
+        const bool read = QByteArrayView(c.label) == "no sections, no equals";
+        EXPECT_EQ(aside.exists(), !read);
+        if (aside.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(aside.readAll(), c.bytes);
+        }
+        aside.remove();
     }
 }
 

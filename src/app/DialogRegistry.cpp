@@ -46,12 +46,14 @@ void DialogRegistry::add(QWidget* window)
         windows_ << window;
 }
 
-void DialogRegistry::close(const QString& name)
+bool DialogRegistry::close(const QString& name)
 {
     const QList<QPointer<QWidget>> windows = windows_; // closing may open or forget others
+    bool closed = true;
     for (const QPointer<QWidget>& w : windows)
-        if (w && w->objectName() == name)
-            w->close();
+        if (w && w->objectName() == name && !w->close())
+            closed = false;
+    return closed;
 }
 
 void DialogRegistry::closeBeforeDocuments()

@@ -16,7 +16,8 @@ public:
     void show(const QString& name, const std::function<QDialog*()>& create);
     // A window opened some other way, so that shutdown closes it too.
     void add(QWidget* window);
-    void close(const QString& name);
+    // False when a window refused to close (an upload still running).
+    bool close(const QString& name);
     // The windows that close before the documents, in their order.
     void closeBeforeDocuments();
     void closeAll();

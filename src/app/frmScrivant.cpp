@@ -549,16 +549,17 @@ void frmScrivant::closeEvent(QCloseEvent* event)
         order.removeAll(active);
         order.prepend(active);
     }
+    // The upload window may refuse too, while it sends and the user wants it to go on.
     for (int i = 0; i < order.size(); ++i) {
-        if (!order[i]->close()) {
+        if (!order[i]->close() || (i == 0 && !dialogs_.close(QStringLiteral("frmFTP")))) {
             event->ignore();
             return;
         }
-        if (i == 0)
-            dialogs_.close(QStringLiteral("frmFTP"));
     }
-    if (order.isEmpty())
-        dialogs_.close(QStringLiteral("frmFTP"));
+    if (order.isEmpty() && !dialogs_.close(QStringLiteral("frmFTP"))) {
+        event->ignore();
+        return;
+    }
     saveSettings();
     if (help_)
         help_->close();

@@ -162,6 +162,12 @@ void frmFTP::saveSettings()
 
 void frmFTP::done(int result)
 {
+    // Closed while sending, the window would end the upload with no word of what was left.
+    if (session_->isRunning()
+        && host_.prompter().message(this, {kProgramTitle, QStringLiteral("The files are still being sent.\nStop sending them?"),
+                                           PromptIcon::Exclamation, PromptButtons::YesNo})
+               != PromptAnswer::Yes)
+        return;
     if (!saved_) {
         saved_ = true;
         saveSettings();

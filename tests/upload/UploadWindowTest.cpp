@@ -292,6 +292,11 @@ TEST_F(UploadWindow, SendingKeepsTheWindowResponsiveRefusesASecondSendAndLogsNew
             refusedOnce = true;
             prompter.answerMessage(PromptAnswer::Ok);
             window->cmdSend->click();
+            // Done while sending asks; No keeps the window and the upload going.
+            prompter.answerMessage(PromptAnswer::No);
+            window->cmdCancel->click();
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_TRUE(window->isSending());
         }
         if (!window->isSending() || clock.elapsed() > 30000)
             loop.quit();
@@ -304,6 +309,7 @@ TEST_F(UploadWindow, SendingKeepsTheWindowResponsiveRefusesASecondSendAndLogsNew
     EXPECT_GT(clock.elapsed(), 1000) << "the server was not slow enough to show anything";
     ASSERT_TRUE(refusedOnce);
     EXPECT_EQ(prompter.requests.front().text, QStringLiteral("The files are still being sent."));
+    EXPECT_EQ(prompter.requests.at(1).text, QStringLiteral("The files are still being sent.\nStop sending them?"));
     QFile remote(server.root() + QStringLiteral("/page.htm"));
     ASSERT_TRUE(remote.open(QIODevice::ReadOnly));
     EXPECT_EQ(remote.readAll(), page);
@@ -326,7 +332,14 @@ TEST_F(UploadWindow, SendingKeepsTheWindowResponsiveRefusesASecondSendAndLogsNew
                 || window->Text1->toPlainText().contains(QStringLiteral("\n530")));
     EXPECT_FALSE(window->Text1->toPlainText().contains(QStringLiteral("not it")));
     EXPECT_TRUE(window->cmdSend->isEnabled());
-    window->close();
+
+    // Done while sending, and Yes: the window goes and the upload with it.
+    window->txtPassword->setText(server.password());
+    window->cmdSend->click();
+    ASSERT_TRUE(window->isSending());
+    prompter.answerMessage(PromptAnswer::Yes);
+    window->cmdCancel->click();
+    EXPECT_FALSE(window->isVisible());
 }
 
 // The FTP command of the main window.

@@ -88,9 +88,13 @@ void DocumentRecovery::offerLeftovers()
     QStringList names;
     for (const RecoveryStore::Entry& e : entries)
         names << (e.record.path.isEmpty() ? QStringLiteral("(untitled)") : e.record.path);
-    const QString text = QStringLiteral("Recover unsaved documents?\r\r") + names.join(QLatin1Char('\r'));
+    const QString text = QStringLiteral("Recover unsaved documents?\r\r") + names.join(QLatin1Char('\r'))
+                         + QStringLiteral("\r\rNo discards them; Cancel keeps them for the next start.");
     const PromptAnswer answer = workspace_.prompter().message(
-        workspace_.dialogParent(), {kProgramTitle, text, PromptIcon::Question, PromptButtons::YesNo});
+        workspace_.dialogParent(), {kProgramTitle, text, PromptIcon::Question, PromptButtons::YesNoCancel});
+    // Only a clear No loses them: closing the question or Esc leaves them for later.
+    if (answer != PromptAnswer::Yes && answer != PromptAnswer::No)
+        return;
     for (RecoveryStore::Entry& e : entries) {
         if (answer != PromptAnswer::Yes) {
             store_->remove(e.name);

@@ -61,7 +61,7 @@ TEST_F(RecoveryTest, LeftoversAreReopenedAsModifiedOrDeleted)
     saved.content = {"caf\xc3\xa9 au lait\r\n", TextEncoding::Latin1, "\r\n", false};
     RecoveryRecord untitled;
     untitled.content.utf8 = "<p>draft</p>";
-    for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
+    for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel}) {
         {
             RecoveryStore left(recovery.folder);
             left.save(left.newName(), saved);
@@ -71,8 +71,9 @@ TEST_F(RecoveryTest, LeftoversAreReopenedAsModifiedOrDeleted)
         prompter.answerMessage(answer);
         window->recovery().offerLeftovers();
         expectMessage(prompter.last(), QStringLiteral("The Corvane Scrivant"),
-                      QStringLiteral("Recover unsaved documents?\r\r") + page + QStringLiteral("\r(untitled)"),
-                      PromptIcon::Question, PromptButtons::YesNo);
+                      QStringLiteral("Recover unsaved documents?\r\r") + page
+                          + QStringLiteral("\r(untitled)\r\rNo discards them; Cancel keeps them for the next start."),
+                      PromptIcon::Question, PromptButtons::YesNoCancel);
         const QList<frmTemplate*> docs = window->documents();
         if (answer == PromptAnswer::Yes) {
             ASSERT_EQ(docs.size(), 2);
@@ -89,7 +90,7 @@ TEST_F(RecoveryTest, LeftoversAreReopenedAsModifiedOrDeleted)
         } else {
             EXPECT_TRUE(docs.isEmpty());
         }
-        EXPECT_TRUE(stored().empty());
+        EXPECT_EQ(stored().size(), answer == PromptAnswer::Cancel ? 2u : 0u);
         stop();
     }
 }

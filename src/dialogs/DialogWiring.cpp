@@ -36,7 +36,7 @@ void wireDialogCommands(CommandRouter& router, std::function<void(const QString&
     router.route(QStringLiteral("mnuForm"), opens<frmForm>(router, "frmForm"));
     router.route(QStringLiteral("mnuBody"), opens<frmBody>(router, "frmBody"));
     // The test page's path outlives each table window, so that the next one can remove it.
-    const TableServices table{std::move(browserPreview), std::make_shared<QString>()};
+    const TableServices table{std::move(browserPreview), std::make_shared<TableServices::PreviewPage>()};
     router.route(QStringLiteral("mnuTable"), [&router, table] {
         router.showDialog(QStringLiteral("frmTable"), [&table](DialogHost& host) { return new frmTable(host, table); });
     });

@@ -209,11 +209,13 @@ void frmTable::closeEvent(QCloseEvent* event)
 
 void frmTable::removePreview()
 {
-    QString& path = *services_.previewPath;
-    if (!path.isEmpty())
-        QFile::remove(path); // a page already gone is fine
+    TableServices::PreviewPage& page = *services_.previewPage;
+    // Only the page as it was written: made into a page of the user's own since (opened,
+    // edited and saved under that name), it is theirs. A page already gone is fine.
+    if (!page.path.isEmpty() && diskChange(page.written, diskStampOf(page.path)) == DiskChange::None)
+        QFile::remove(page.path);
     // Forgotten once removed, so that a later file of that name is never touched.
-    path.clear();
+    page = {};
 }
 
 void frmTable::preview()
@@ -238,7 +240,7 @@ void frmTable::preview()
                                         PromptIcon::Exclamation, PromptButtons::Ok});
         return;
     }
-    *services_.previewPath = path;
+    *services_.previewPage = {path, diskStampOf(path)};
     services_.browserPreview(path);
     QCoreApplication::processEvents();
 }

@@ -5,6 +5,7 @@
 
 #include "dialogs/ElementDialog.h"
 #include "dialogs/TableFields.h"
+#include "document/DiskStamp.h"
 
 #include <functional>
 #include <memory>
@@ -22,8 +23,12 @@ struct TableServices {
     // The browser routine of Reload: saves the active document, then shows the page at a path.
     std::function<void(const QString&)> browserPreview;
     // TablePreviewPath: the last test page written, kept from one opening to the next so that
-    // OK or Cancel can remove it.
-    std::shared_ptr<QString> previewPath;
+    // OK or Cancel can remove it, with what it looked like on disk then.
+    struct PreviewPage {
+        QString path;
+        DiskStamp written;
+    };
+    std::shared_ptr<PreviewPage> previewPage;
 };
 
 class frmTable : public ElementDialog {

@@ -290,6 +290,19 @@ TEST_F(TableBuilderTest, PreviewWritesTheTestPageBesideTheDocumentAndCancelRemov
         QApplication::processEvents();
         EXPECT_EQ(QFile::exists(testPage), byCloseBox);
     }
+
+    // Left by the close box, then made into a page of the user's own: Cancel leaves it alone.
+    frmTable* table = openTable();
+    table->cmdPreview->click();
+    table->close();
+    {
+        QFile own(testPage);
+        ASSERT_TRUE(own.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        own.write("<P>my own page now</P>\n");
+    }
+    openTable()->cmdCancel->click();
+    QApplication::processEvents();
+    EXPECT_EQ(readFile(testPage), QByteArray("<P>my own page now</P>\n"));
 }
 
 TEST_F(TableBuilderTest, ImportFillsTheGridAndRemovesTheTableWhenAsked)

@@ -75,6 +75,19 @@ bool FileCommands::writeDocument(frmTemplate* document, const QString& path)
     TextEncoding written = document->encoding();
     const QByteArray bytes = bytesForSave(document->txtInput->textBytes(), document->encoding(),
                                           document->lineBreak(), &written);
+    // Every accented letter already in the file would change its bytes, and a page that says
+    // it is ISO-8859-1 would then show them wrongly: not without asking.
+    if (written != document->encoding()
+        && workspace_.prompter().message(
+               workspace_.dialogParent(),
+               {kProgramTitle,
+                QStringLiteral("The file \"%1\" is ISO-8859-1 text, which cannot hold every character the document "
+                               "now has.\rDo you want to save it as UTF-8? Its other accented letters are then "
+                               "written as UTF-8 too.")
+                    .arg(path),
+                PromptIcon::Exclamation, PromptButtons::YesNo})
+               != PromptAnswer::Yes)
+        return false;
     const QString reason = writeFileSafely(path, bytes);
     if (!reason.isEmpty()) {
         workspace_.prompter().message(

@@ -253,6 +253,28 @@ TEST_F(DocumentCommandsTest, SaveAddsTheDocumentsLineBreakOnlyWhenTheTextLacksOn
     EXPECT_EQ(prompter.requests.size(), std::size(cases)) << "Save of a titled document asks nothing";
 }
 
+TEST_F(DocumentCommandsTest, ALatinOneFileThatNoLongerFitsIsWrittenAsUtf8OnlyWhenAsked)
+{
+    const QString file = writeFile(QStringLiteral("latin.htm"), "caf\xe9\n");
+    frmTemplate* d = open(file);
+    d->txtInput->setSelStart(0);
+    d->txtInput->replaceSelection(QStringLiteral("\u20ac "));
+    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        prompter.requests.clear();
+        prompter.answerMessage(answer);
+        trigger(QStringLiteral("mnuSave"));
+        ASSERT_EQ(prompter.requests.size(), 1u);
+        EXPECT_TRUE(prompter.last().text.contains(QStringLiteral("save it as UTF-8")));
+        EXPECT_EQ(readFile(file), answer == PromptAnswer::Yes ? QByteArray("\xe2\x82\xac caf\xc3\xa9\n")
+                                                              : QByteArray("caf\xe9\n"));
+        EXPECT_EQ(d->isModified(), answer == PromptAnswer::No);
+    }
+    // UTF-8 from then on: nothing more to ask.
+    prompter.requests.clear();
+    trigger(QStringLiteral("mnuSave"));
+    EXPECT_TRUE(prompter.requests.empty());
+}
+
 TEST_F(DocumentCommandsTest, SaveAsOntoAFileWithContentAsksAndNoShowsTheDialogAgain)
 {
     const QString file = writeFile(QStringLiteral("old.htm"), "old content");

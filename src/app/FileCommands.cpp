@@ -7,6 +7,7 @@
 
 #include <Qsci/qsciprinter.h>
 #include <QFileInfo>
+#include <QPainter>
 
 namespace {
 constexpr int kHtmlFilter = 1;
@@ -160,12 +161,16 @@ SaveResult FileCommands::saveAs(frmTemplate* document)
     return SaveResult::Saved;
 }
 
-void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnly)
+bool printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnly)
 {
     printer.setWrapMode(QsciScintilla::WrapWord);
+    // Begun here: QsciPrinter reports success even when its own painter could not begin.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
     if (!selectionOnly || editor->selLength() == 0) {
-        printer.printRange(editor);
-        return;
+        printer.printRange(editor, painter);
+        return painter.end();
     }
     // Print exactly the selected characters, in their colours, from a copy of them.
     const long start = editor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART);
@@ -181,7 +186,8 @@ void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnl
         copy.applyStyle(long(runStart), long(p - runStart), copy.styleFor(format));
         runStart = p;
     }
-    printer.printRange(&copy);
+    printer.printRange(&copy, painter);
+    return painter.end();
 }
 
 void FileCommands::print(frmTemplate* document)
@@ -193,5 +199,14 @@ void FileCommands::print(frmTemplate* document)
     QsciPrinter printer;
     if (!workspace_.prompter().printer(workspace_.dialogParent(), printer, {hasSelection}))
         return;
-    printEditor(editor, printer, hasSelection && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection);
+    if (!printEditor(editor, printer, hasSelection && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection)) {
+        const QString target = printer.outputFileName();
+        workspace_.prompter().message(
+            workspace_.dialogParent(),
+            {kProgramTitle,
+             target.isEmpty() ? QStringLiteral("The document could not be printed: the printer could not be reached.")
+                              : QStringLiteral("The document could not be printed: the file \"%1\" could not be written.")
+                                    .arg(target),
+             PromptIcon::Exclamation, PromptButtons::Ok});
+    }
 }

@@ -35,4 +35,5 @@ private:
 };
 
 // Prints the selection when selectionOnly, else the whole text, with the editor's colours.
-void printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnly);
+// False when the printer could not be written to (a file in a folder that is not there).
+bool printEditor(DocumentEditor* editor, QsciPrinter& printer, bool selectionOnly);

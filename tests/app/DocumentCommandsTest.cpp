@@ -649,6 +649,18 @@ TEST_F(DocumentCommandsTest, PrintCancelPrintsNothing)
     trigger(QStringLiteral("mnuPrint"));
     EXPECT_EQ(prompter.requests.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    // Into a folder that is not there: said so, not passed over as printed.
+    const QString nowhere = path(QStringLiteral("missing/out.pdf"));
+    prompter.answerPrinter([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(nowhere);
+        return true;
+    });
+    prompter.answerMessage(PromptAnswer::Ok);
+    trigger(QStringLiteral("mnuPrint"));
+    ASSERT_EQ(prompter.requests.size(), 3u);
+    EXPECT_TRUE(prompter.last().text.contains(nowhere)) << prompter.last().text.toStdString();
 }
 
 // --- commands with no document and edit commands ----------------------------------------------------

@@ -82,7 +82,7 @@ void DocumentRecovery::offerLeftovers()
     // only the one holding the folder offers (or deletes) what the others left.
     if (!store_ || !store_->claimLeftovers())
         return;
-    std::vector<RecoveryStore::Entry> entries = store_->stored();
+    std::vector<RecoveryStore::Entry> entries = store_->leftovers();
     if (entries.empty())
         return;
     QStringList names;

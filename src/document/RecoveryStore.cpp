@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -73,6 +74,17 @@ std::optional<RecoveryRecord> decodeRecovery(const QByteArray& bytes)
     return r;
 }
 
+namespace {
+
+// The folder holds the user's unsaved text: it is theirs alone.
+void makePrivateFolder(const QString& folder)
+{
+    if (!QDir(folder).exists() && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+} // namespace
+
 QString RecoveryStore::defaultFolder()
 {
     const QByteArray config = qgetenv("SCRIVANT_CONFIG_DIR");
@@ -99,11 +111,22 @@ RecoveryStore::~RecoveryStore()
 
 QString RecoveryStore::newName()
 {
+    if (!inUse_) {
+        // The process, and a random part for stores of one process (and reused process ids).
+        token_ = QStringLiteral("%1.%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate(), 0, 36);
+        makePrivateFolder(folder_);
+        inUse_ = std::make_unique<QLockFile>(inUseLockFor(token_));
+        (void)inUse_->tryLock(0);
+    }
     return QStringLiteral("%1-%2-%3%4")
-        .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmsszzz")))
-        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmsszzz")), token_)
         .arg(++counter_, 4, 10, QLatin1Char('0'))
         .arg(kSuffix);
+}
+
+QString RecoveryStore::inUseLockFor(const QString& token) const
+{
+    return folder_ + QStringLiteral("/in-use-") + token + QStringLiteral(".lock");
 }
 
 void RecoveryStore::save(const QString& name, RecoveryRecord record)
@@ -152,17 +175,6 @@ void RecoveryStore::run()
     }
 }
 
-namespace {
-
-// The folder holds the user's unsaved text: it is theirs alone.
-void makePrivateFolder(const QString& folder)
-{
-    if (!QDir(folder).exists() && QDir().mkpath(folder))
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-} // namespace
-
 bool RecoveryStore::claimLeftovers()
 {
     if (owner_)
@@ -186,6 +198,24 @@ void RecoveryStore::perform(const Job& job)
     makePrivateFolder(folder_);
     // A failure leaves the previous copy, which is the best there is; the next pause tries again.
     (void)writeFileSafely(path, encodeRecovery(*job.record));
+}
+
+std::vector<RecoveryStore::Entry> RecoveryStore::leftovers() const
+{
+    std::vector<Entry> entries = stored();
+    std::erase_if(entries, [this](const Entry& e) {
+        const QString token = e.name.section(QLatin1Char('-'), 1, 1);
+        if (token == token_)
+            return true;
+        // Held by a running copy: its files are not left over. A lock whose program is gone
+        // counts as free, and goes.
+        QLockFile probe(inUseLockFor(token));
+        if (!probe.tryLock(0))
+            return true;
+        probe.unlock();
+        return false;
+    });
+    return entries;
 }
 
 std::vector<RecoveryStore::Entry> RecoveryStore::stored() const

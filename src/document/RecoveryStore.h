@@ -42,6 +42,7 @@ public:
     // while another running copy of the program has them: its files are not ours to offer.
     bool claimLeftovers();
     // A file name no other document of this or an earlier run has; names sort by creation.
+    // The first one marks the files of this store as in use for as long as it lives.
     QString newName();
 
     // In the background; a later request for the same name supersedes one still waiting.
@@ -57,6 +58,8 @@ public:
     // The recovery files in the folder, oldest first; files that are not recovery files are
     // left alone.
     std::vector<Entry> stored() const;
+    // Those of them that no running copy of the program still keeps up to date.
+    std::vector<Entry> leftovers() const;
 
 private:
     struct Job {
@@ -67,8 +70,13 @@ private:
     void run();
     void perform(const Job& job);
 
+    QString inUseLockFor(const QString& token) const;
+
     QString folder_;
     std::unique_ptr<QLockFile> owner_;
+    // Names carry a token of their store; its lock says the store still lives.
+    QString token_;
+    std::unique_ptr<QLockFile> inUse_;
     int counter_ = 0;
     std::mutex mutex_;
     std::condition_variable wake_;

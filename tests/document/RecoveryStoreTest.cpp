@@ -101,7 +101,7 @@ TEST(RecoveryStore, LaterRequestsWinAndFilesAreTheUsersAlone)
     EXPECT_EQ(store.stored().size(), 1u);
     store.remove(a);
     store.finish();
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("x.recovery")});
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.recovery")}, QDir::Files), QStringList{QStringLiteral("x.recovery")});
 }
 
 TEST(RecoveryStore, OneRunningCopyAtATimeTakesTheLeftovers)
@@ -113,6 +113,22 @@ TEST(RecoveryStore, OneRunningCopyAtATimeTakesTheLeftovers)
     EXPECT_FALSE(second.claimLeftovers());
     first.reset();
     EXPECT_TRUE(second.claimLeftovers());
+}
+
+// Two copies of the program on one folder: what the running one keeps is not left over, even
+// for a copy that holds the folder's leftovers.
+TEST(RecoveryStore, TheFilesOfARunningCopyAreNotLeftovers)
+{
+    QTemporaryDir dir;
+    auto running = std::make_unique<RecoveryStore>(dir.path());
+    running->save(running->newName(), RecoveryRecord{});
+    running->finish();
+    RecoveryStore later(dir.path());
+    ASSERT_TRUE(later.claimLeftovers());
+    EXPECT_EQ(later.stored().size(), 1u);
+    EXPECT_TRUE(later.leftovers().empty());
+    running.reset(); // ended without removing its file, as a crash would
+    EXPECT_EQ(later.leftovers().size(), 1u);
 }
 
 TEST(RecoveryStore, FolderFollowsTheSettingsFolderOrTheStateFolder)

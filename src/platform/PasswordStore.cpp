@@ -54,7 +54,10 @@ void PasswordStore::load(QObject* context, std::function<void(const QString&)> d
     keyring_.read(kKeyringKey, [this, alive, done](Keyring::Result result, const QString& secret) {
         if (!alive)
             return;
-        done(result == Keyring::Result::Ok ? secret : settings_.read(kApp, kSection, kKey));
+        // A copy in the file is the newest: a save the keyring took empties it, so one there
+        // was written while the keyring did not answer, over an older entry the keyring kept.
+        const QString kept = settings_.read(kApp, kSection, kKey);
+        done(!kept.isEmpty() || result != Keyring::Result::Ok ? kept : secret);
     });
 }
 

@@ -209,6 +209,20 @@ TEST_F(UploadWindow, AKeyringThatAnswersAfterTheWaitFindsThePasswordKeptAndHarms
     QCoreApplication::processEvents();
 }
 
+TEST_F(UploadWindow, APasswordKeptWhileTheKeyringWasAwayWinsOverItsOlderEntry)
+{
+    keyring.secrets[QStringLiteral("FTP Password")] = QStringLiteral("older");
+    auto settings = store();
+    PasswordStore passwords(keyring, *settings);
+    keyring.available = false;
+    passwords.save(QStringLiteral("newer"));
+    keyring.available = true;
+    QString loaded;
+    QObject context;
+    passwords.load(&context, [&](const QString& password) { loaded = password; });
+    EXPECT_EQ(loaded, QStringLiteral("newer"));
+}
+
 TEST_F(UploadWindow, TheDesktopKeyringAnswersAndWhatItSaysIsWhereThePasswordIs)
 {
     // Where no keyring runs (as in CI) it must say so rather than leave the window waiting;

@@ -358,7 +358,6 @@ void frmScrivant::ColorAllTags()
 
 bool frmScrivant::documentClosing(frmTemplate* document)
 {
-    utilities_->timer.documentClosing();
     // A file deleted while another window was active went unnoticed: its text now lives in
     // this window alone, so closing asks as for any unsaved text.
     if (!document->isModified() && !document->caption().isEmpty()
@@ -378,6 +377,8 @@ bool frmScrivant::documentClosing(frmTemplate* document)
 
 void frmScrivant::documentClosed(frmTemplate* document)
 {
+    // Only a window that really closed: one kept open after a failed save keeps its timer.
+    utilities_->timer.documentClosing();
     --openDocuments_;
     if (QMdiSubWindow* w = subWindowOf(document)) {
         const Qt::WindowStates state = w->windowState();

@@ -3,6 +3,7 @@
 
 #include "support/TestApp.h"
 
+#include "document/DocumentEditor.h"
 #include "utilities/WebTimer.h"
 #include "utilities/frmInfo.h"
 #include "utilities/frmTime.h"
@@ -135,6 +136,20 @@ TEST_F(WebTimerTest, theFirstCloseLogsTheTotalSinceStartAndTheSecondNothing)
     stop();
     EXPECT_EQ(storedLog(), line("0 Hrs 0 Mins 30 Secs") + QStringLiteral("\r\n") + line("0 Hrs 0 Mins 50 Secs"))
         << "the exit closes the timer before the documents";
+}
+
+TEST_F(WebTimerTest, aWindowKeptOpenByAFailedSaveKeepsTheTimer)
+{
+    startWithTimer(QString());
+    trigger(QStringLiteral("mnuNew"));
+    window->activeDocument()->setCaption(QStringLiteral("/dev/full"));
+    window->activeDocument()->txtInput->replaceSelection(QStringLiteral("text"));
+    prompter.answerMessage(PromptAnswer::Yes); // save it
+    prompter.answerMessage(PromptAnswer::Ok);  // it could not be written
+    closeActive();
+    ASSERT_TRUE(window->activeDocument());
+    EXPECT_TRUE(timer());
+    EXPECT_EQ(storedLog(), QString());
 }
 
 TEST_F(WebTimerTest, infoShowsTheLogAndOnlySaveChangesIt)

@@ -159,7 +159,7 @@ QString replaceByRename(const QString& target, const QByteArray& bytes, WriteSyn
     if (!temp.open())
         return temp.errorString();
     if (temp.write(bytes) != bytes.size() || !temp.flush())
-        return temp.errorString();
+        return writeFailure(temp);
     const int fd = temp.handle();
     // Only root may give a file away; anyone may keep its group when they belong to it. When
     // neither is allowed the file is the writer's, as after any save.
@@ -202,7 +202,7 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes, WriteSync 
         if (!file.open(QIODevice::WriteOnly))
             return file.errorString();
         if (file.write(bytes) != bytes.size() || !file.flush())
-            return file.errorString();
+            return writeFailure(file);
         file.close();
         return file.error() == QFileDevice::NoError ? QString() : file.errorString();
     }

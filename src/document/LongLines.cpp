@@ -37,11 +37,17 @@ std::vector<ByteRange> longLineSpans(const char* text, qsizetype n, qsizetype be
     std::vector<ByteRange> spans;
     qsizetype start = 0;
     qsizetype lead = before; // bytes of the current line ahead of start
+    // The next LF at or after start (n: none), kept between lines: searched again from each
+    // line, a text of CR line ends and no LF would be read to its end once per line.
+    qsizetype lfAt = -1;
     while (start < n) {
         const auto lengthTo = [&](qsizetype end) { return lead + (end - start) + (end == n ? after : 0); };
-        const void* lf = std::memchr(text + start, '\n', size_t(n - start));
-        qsizetype end = lf ? static_cast<const char*>(lf) - text : n;
-        qsizetype next = lf ? end + 1 : n;
+        if (lfAt < start) {
+            const void* lf = std::memchr(text + start, '\n', size_t(n - start));
+            lfAt = lf ? static_cast<const char*>(lf) - text : n;
+        }
+        qsizetype end = lfAt;
+        qsizetype next = lfAt < n ? end + 1 : n;
         // A CR ends the line too, alone or before the LF; only a stretch that would count as
         // long is worth searching for one.
         if (lengthTo(end) > limit) {

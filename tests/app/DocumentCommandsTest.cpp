@@ -1,6 +1,7 @@
 // File and edit commands of the main window, driven through its menu with the dialogs
 // answered by the scripted prompter.
 
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 #include "document/DocumentEditor.h"
@@ -17,8 +18,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -41,30 +40,6 @@ int pdfPageCount(const QByteArray& pdf)
     }
     return count;
 }
-
-// Makes writes past a few kilobytes fail for the duration of a scope, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, savedHandler_);
-    }
-    bool ok() const { return ok_; }
-
-private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = SIG_DFL;
-    bool ok_ = false;
-};
 
 class DocumentCommandsTest : public AppTest {
 protected:
